@@ -1,0 +1,40 @@
+# Wraps CMake: `make run` sets up, builds, lays out build/Pendix/ and starts the
+# game; `make test` does the same set-up and runs every test headless.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+PROGDIR := $(BUILD)/Pendix
+
+.PHONY: all deps configure build layout run test bench fuzz clean
+
+all: layout
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+# The installer writes all data into the program folder it lies in.
+layout: build
+	@cd $(PROGDIR) && ./tavrik.exe
+
+run: layout
+	@cd $(PROGDIR) && ./Pendix
+
+test: layout
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: layout
+	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPENDIX_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)-bench -j$(JOBS) --target pendix_bench tavrik.exe
+	@cd $(BUILD)-bench/Pendix && ./tavrik.exe
+	@QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/pendix_bench
+
+fuzz: deps
+	@tools/run-fuzz.sh
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-fuzz
