@@ -1,0 +1,24 @@
+#include "shared/level_file.h"
+
+#include "platform/text/numeric_value.h"
+
+namespace pendix {
+
+std::string levelFileBytes(std::string_view nameBytes, const std::array<std::string, kCellCount>& cells, int start,
+                           int startDirection, int end) {
+    std::string out;
+    out.reserve(nameBytes.size() + kCellCount * 5 + 32);
+    const auto line = [&out](std::string_view text) {
+        out.append(text);
+        out.append("\r\n");
+    };
+    line(nameBytes);
+    for (const std::string& cell : cells) line(platform::numericValue(cell) > 0 ? std::string_view(cell) : "");
+    line(std::to_string(start));
+    line(std::to_string(startDirection));
+    line(std::to_string(end));
+    line("");
+    return out;
+}
+
+}  // namespace pendix
