@@ -1,0 +1,22 @@
+// The game's start-up.
+#include "game/start.h"
+
+#include "game/frm_haupt.h"
+#include "platform/application.h"
+#include "platform/services/services.h"
+
+namespace pendix {
+
+void Main() {
+    platform::setWaitCursor();
+    platform::instance<frmHaupt>().show();
+    platform::setDefaultCursor();
+}
+
+}  // namespace pendix
+
+int main(int argc, char** argv) {
+    platform::Application app(argc, argv, QStringLiteral("Pendix"));
+    pendix::Main();
+    return app.exec();
+}
