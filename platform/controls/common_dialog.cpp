@@ -1,0 +1,10 @@
+#include "common_dialog.h"
+
+#include "platform/paths.h"
+#include "platform/services/services.h"
+
+namespace platform {
+
+void CommonDialog::showHelp() { services().helpViewer().show(resolvePath(props_.helpFile), props_.helpCommand); }
+
+}  // namespace platform

@@ -1,0 +1,107 @@
+#include "paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+QString& programFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+QStringList componentsOf(const QString& path) {
+    QString normal = path;
+    normal.replace(u'\\', u'/');
+    return normal.split(u'/', Qt::SkipEmptyParts);
+}
+
+QString joined(const QString& base, const QString& name) {
+    return base.endsWith(u'/') ? base + name : base + u'/' + name;
+}
+
+std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+
+bool exists(const QString& path) {
+    std::error_code error;
+    return std::filesystem::exists(fsPath(path), error);
+}
+
+bool isFolder(const QString& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(fsPath(path), error);
+}
+
+// The entry of `folder` whose name equals `name` but for letter case; of several,
+// the first in plain code order, so the answer does not depend on the listing order.
+std::optional<QString> caseInsensitiveEntry(const QString& folder, const QString& name, bool needFolder) {
+    std::error_code error;
+    std::optional<QString> best;
+    for (std::filesystem::directory_iterator it(fsPath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const QString entry = QString::fromStdString(it->path().filename().string());
+        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (needFolder && !isFolder(joined(folder, entry))) continue;
+        if (!best || entry < *best) best = entry;
+    }
+    return best;
+}
+
+QString resolveUnder(const QString& base, const QStringList& components) {
+    QString exact = base;
+    for (const QString& component : components) exact = joined(exact, component);
+    // Most paths are asked for in their stored case: one look-up settles them.
+    if (exists(exact)) return exact;
+
+    QString current = base;
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        const QString& component = components[i];
+        const QString direct = joined(current, component);
+        const bool last = i + 1 == components.size();
+        if (component == u"." || component == u".." || exists(direct)) {
+            current = direct;
+            continue;
+        }
+        const auto match = caseInsensitiveEntry(current, component, !last);
+        if (!match) {
+            for (qsizetype j = i; j < components.size(); ++j) current = joined(current, components[j]);
+            return current;
+        }
+        current = joined(current, *match);
+    }
+    return current;
+}
+
+}  // namespace
+
+QString programFolder() {
+    const QString& overridden = programFolderOverride();
+    if (!overridden.isEmpty()) return overridden;
+    return QCoreApplication::applicationDirPath();
+}
+
+void setProgramFolder(const QString& folder) {
+    QString clean = QDir::cleanPath(folder);
+    if (folder.isEmpty()) clean.clear();
+    programFolderOverride() = clean;
+}
+
+QString resolveDataPath(std::string_view dataPath) {
+    return resolveUnder(programFolder(), componentsOf(QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size()))));
+}
+
+QString resolvePath(const QString& path) {
+    QString normal = path;
+    normal.replace(u'\\', u'/');
+    if (normal.startsWith(u'/')) return resolveUnder(QStringLiteral("/"), componentsOf(normal));
+    return resolveUnder(programFolder(), componentsOf(normal));
+}
+
+}  // namespace platform

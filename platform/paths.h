@@ -1,0 +1,36 @@
+#pragma once
+// Where the programs' files are. Every file is addressed as the program folder
+// followed by a fixed relative path written with backslashes ("\bmp\AutoOU.bmp");
+// the stored names differ in letter case from one use to another, so every
+// component is matched without regard to letter case.
+//
+// Every platform function that takes a path (pictures, text files, file info,
+// help, waves, programs) resolves it this way itself; windows pass paths as they
+// build them.
+#include <QString>
+
+#include <string_view>
+
+namespace platform {
+
+// The platform's separator, which stands wherever a window joins a folder and a
+// file for the user to see (the level chooser's path label).
+inline constexpr QChar kPathSeparator = u'/';
+
+// The folder of the running program, without a trailing separator.
+QString programFolder();
+// Tests point the program folder at a fixture folder; an empty folder restores
+// the running program's own.
+void setProgramFolder(const QString& folder);
+
+// A data path ("\bmp\AutoOU.bmp", UTF-8, "\" or "/" as separators) as a real path
+// under the program folder. Returns the exact-case path of an existing file or
+// folder; otherwise the best-effort join: the components found so far in their
+// real case, the rest as written.
+QString resolveDataPath(std::string_view dataPath);
+
+// The same for a full path ("/home/x/Pendix\LVLNEU", mixed separators allowed).
+// A relative path is taken as relative to the program folder.
+QString resolvePath(const QString& path);
+
+}  // namespace platform

@@ -1,0 +1,113 @@
+#pragma once
+// The services as the running programs have them, on Qt. Each is created on
+// first use, so a test that installs its doubles never creates a real one.
+#include "platform/services/services.h"
+
+#include <QPointer>
+#include <QUrl>
+
+#include <memory>
+
+class QSoundEffect;
+class QTextBrowser;
+class QWidget;
+
+namespace platform {
+
+class QtMessageBox : public MessageBoxService {
+public:
+    int show(const QString& text, int style, const QString& title) override;
+};
+
+class QtInputBox : public InputBoxService {
+public:
+    QString ask(const QString& prompt, const QString& title, const QString& defaultText) override;
+};
+
+// One modeless help window, reused for every file shown.
+class QtHelpViewer : public HelpViewer {
+public:
+    QtHelpViewer();
+    ~QtHelpViewer() override;
+    void show(const QString& file, int command) override;
+    QTextBrowser* browser() const { return browser_; }  // tests read what it shows
+    QWidget* window() const { return window_.get(); }
+
+private:
+    std::unique_ptr<QWidget> window_;
+    QTextBrowser* browser_;
+};
+
+class QtWavePlayer : public WavePlayer {
+public:
+    QtWavePlayer();
+    ~QtWavePlayer() override;
+    void setFileName(const QString& fileName) override { fileName_ = fileName; }
+    void setDeviceType(const QString& deviceType) override { deviceType_ = deviceType; }
+    void command(const QString& command) override;
+
+private:
+    QString fileName_;
+    QString deviceType_;
+    QUrl opened_;  // empty while closed or when the file is missing
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+class QtProgramStarter : public ProgramStarter {
+public:
+    bool start(const QString& program) override;
+};
+
+class QtLinkOpener : public LinkOpener {
+public:
+    bool open(const QString& link) override;
+};
+
+class QtProgramEnder : public ProgramEnder {
+public:
+    void end() override;
+};
+
+class QtScreenCursor : public ScreenCursor {
+public:
+    ~QtScreenCursor() override;
+    void setWait() override;
+    void setDefault() override;
+
+private:
+    bool waiting_ = false;
+};
+
+class QtModalLoop : public ModalLoop {
+public:
+    void runModal(Form& form) override;
+    void popupMenu(MenuItem& menu) override;
+};
+
+class QtServices : public Services {
+public:
+    QtServices();
+    ~QtServices() override;
+    MessageBoxService& messageBox() override;
+    InputBoxService& inputBox() override;
+    HelpViewer& helpViewer() override;
+    WavePlayer& wavePlayer() override;
+    ProgramStarter& programStarter() override;
+    LinkOpener& linkOpener() override;
+    ProgramEnder& programEnder() override;
+    ScreenCursor& screenCursor() override;
+    ModalLoop& modalLoop() override;
+
+private:
+    std::unique_ptr<QtMessageBox> messageBox_;
+    std::unique_ptr<QtInputBox> inputBox_;
+    std::unique_ptr<QtHelpViewer> helpViewer_;
+    std::unique_ptr<QtWavePlayer> wavePlayer_;
+    std::unique_ptr<QtProgramStarter> programStarter_;
+    std::unique_ptr<QtLinkOpener> linkOpener_;
+    std::unique_ptr<QtProgramEnder> programEnder_;
+    std::unique_ptr<QtScreenCursor> screenCursor_;
+    std::unique_ptr<QtModalLoop> modalLoop_;
+};
+
+}  // namespace platform

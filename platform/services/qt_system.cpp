@@ -1,0 +1,49 @@
+// Starting programs, opening links, ending the program and the screen cursor.
+#include "qt_services.h"
+
+#include "platform/paths.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace platform {
+
+bool QtProgramStarter::start(const QString& program) {
+    const QFileInfo file(resolvePath(program));
+    if (!file.isFile()) return false;
+    return QProcess::startDetached(file.absoluteFilePath(), {}, file.absolutePath());
+}
+
+bool QtLinkOpener::open(const QString& link) { return QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode)); }
+
+void QtProgramEnder::end() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+QtScreenCursor::~QtScreenCursor() {
+    if (waiting_) QApplication::restoreOverrideCursor();
+}
+
+void QtScreenCursor::setWait() {
+    if (waiting_) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    waiting_ = true;
+}
+
+void QtScreenCursor::setDefault() {
+    if (!waiting_) return;
+    QApplication::restoreOverrideCursor();
+    waiting_ = false;
+}
+
+}  // namespace platform

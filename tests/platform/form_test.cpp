@@ -1,0 +1,308 @@
+#include "platform/application.h"
+#include "platform/controls/command_button.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/graphical_button.h"
+#include "platform/controls/label.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/text_box.h"
+#include "platform/controls/timer.h"
+#include "platform/form.h"
+#include "platform/services/test_services.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+// A small window in the shape of the programs' windows.
+class frmProbe : public Form {
+public:
+    frmProbe() {
+        cmdOk.onClick = [this] { clicks.push_back("OK"); };
+        cmdAbbrechen.onClick = [this] { clicks.push_back("Abbrechen"); };
+        lbl.onClick = [this](int index) { clicks.push_back("lbl" + std::to_string(index)); };
+        Timer.onTimer = [this] { ++ticks; };
+        mnuSound.onClick = [this] { clicks.push_back("Sound"); };
+    }
+
+    Label lblTitel;
+    TextBox txtWert;
+    CommandButton cmdOk;
+    CommandButton cmdAbbrechen;
+    ControlArray<Label> lbl;
+    ControlArray<GraphicalButton> cmd;
+    platform::Timer Timer;
+    MenuItem mnuOptionen, mnuSound, mnuEnde;
+
+    int loads = 0;  // the window's own variables survive unloading
+    int ticks = 0;
+    std::vector<int> keys;
+    std::vector<int> mouseUps;
+    std::vector<std::string> clicks;
+    bool refuseUnload = false;
+
+    using Form::popupMenu;
+
+protected:
+    void design() override {
+        setCaption("Probe");
+        setClientSize(4500, 3000);
+        setKeyPreview(true);
+        place(lblTitel, {120, 120, 2000, 255});
+        lblTitel.setCaption("Entwurf");
+        place(txtWert, {120, 480, 1000, 285});
+        txtWert.setText("0");
+        place(cmdOk, {120, 1200, 1000, 375});
+        cmdOk.setCaption("OK");
+        cmdOk.setDefault(true);
+        place(cmdAbbrechen, {1320, 1200, 1000, 375});
+        cmdAbbrechen.setCaption("Abbrechen");
+        cmdAbbrechen.setCancel(true);
+        for (int i : {0, 1, 2, 25, 26}) {
+            place(lbl.add(i), {120 + 300 * (i % 5), 1800, 255, 255});
+            lbl(i).setCaption(QString::number(i));
+        }
+        for (int i = 0; i < 3; ++i) {
+            place(cmd.add(i), {2600 + 600 * i, 120, 615, 615});
+            cmd(i).setTag("0");
+        }
+        place(Timer);
+        Timer.setInterval(100);
+        addMenu(mnuOptionen);
+        mnuOptionen.setCaption("Optionen");
+        mnuOptionen.addItem(mnuSound);
+        mnuSound.setCaption("Sound");
+        mnuSound.setShortcut("Ctrl+S");
+        mnuSound.setChecked(true);
+        addMenu(mnuEnde);
+        mnuEnde.setCaption("Ende!");
+    }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(int& cancel) override {
+        if (refuseUnload) cancel = 1;
+    }
+    void Form_KeyPress(int& keyAscii) override {
+        keys.push_back(keyAscii);
+        if (keyAscii == '*') keyAscii = 0;  // swallowed
+    }
+    void Form_MouseUp(int button, int, double, double) override { mouseUps.push_back(button); }
+};
+
+class FormTest : public testing::Test {
+protected:
+    void TearDown() override { dropInstances(); }
+    ScopedTestServices fakes;
+};
+
+void sendKey(QWidget* to, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &press);
+}
+
+void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    QMouseEvent event(type, QPointF(at), to->mapToGlobal(QPointF(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+}  // namespace
+
+TEST_F(FormTest, EveryLoadStartsFromTheDesignWhileTheFormsVariablesSurvive) {
+    auto& form = instance<frmProbe>();
+    EXPECT_EQ(&form, &instance<frmProbe>());
+    form.show();
+    ASSERT_TRUE(form.isLoaded());
+    form.lblTitel.setCaption("geändert");
+    form.cmd(1).setTag("801");
+    form.Timer.setEnabled(false);
+
+    form.unload();
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_EQ(form.window(), nullptr);
+    EXPECT_EQ(form.lblTitel.caption(), "geändert");  // an unloaded form's control keeps its last value
+    EXPECT_EQ(form.lblTitel.widget(), nullptr);
+    form.lblTitel.setCaption("ohne Fenster");        // and may be written without a window
+
+    form.show();
+    EXPECT_EQ(form.loads, 2);
+    EXPECT_EQ(form.lblTitel.caption(), "Entwurf");
+    EXPECT_EQ(form.cmd(1).tag(), "0");
+    EXPECT_TRUE(form.Timer.enabled());
+    EXPECT_TRUE(form.mnuSound.checked());
+    EXPECT_NE(form.lblTitel.widget(), nullptr);
+}
+
+TEST_F(FormTest, FormUnloadCanRefuseAndTheCloseBoxAsksIt) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    form.refuseUnload = true;
+    form.window()->close();
+    EXPECT_TRUE(form.isLoaded());
+    form.unload();
+    EXPECT_TRUE(form.isLoaded());
+    form.refuseUnload = false;
+    form.window()->close();
+    EXPECT_FALSE(form.isLoaded());
+}
+
+TEST_F(FormTest, SparseControlArraysKeepTheirIndices) {
+    auto& form = instance<frmProbe>();
+    form.load();
+    EXPECT_EQ(form.lbl.indices(), (std::vector<int>{0, 1, 2, 25, 26}));
+    form.lbl(25).click();
+    EXPECT_EQ(form.clicks, std::vector<std::string>{"lbl25"});
+    EXPECT_FALSE(form.lbl.contains(7));
+    form.lbl(7).setCaption("nirgends");  // a stand-in: no crash, nothing shown
+    EXPECT_FALSE(form.lbl.contains(7));
+}
+
+TEST_F(FormTest, TextBoxChangeRunsNestedOnAssignmentButNotForTheSameText) {
+    auto& form = instance<frmProbe>();
+    form.load();
+    std::vector<QString> seen;
+    form.txtWert.onChange = [&] {
+        seen.push_back(form.txtWert.text());
+        if (form.txtWert.text().isEmpty()) form.txtWert.setText("1");  // nested, as the speed dialog does
+    };
+    form.txtWert.setText("0");
+    EXPECT_TRUE(seen.empty());
+    form.txtWert.setText("");
+    seen.push_back("after");
+    EXPECT_EQ(seen, (std::vector<QString>{"", "1", "after"}));
+    EXPECT_EQ(form.txtWert.text(), "1");
+
+    auto* edit = form.txtWert.widget();  // the user types
+    sendKey(edit, Qt::Key_2, "2");
+    EXPECT_EQ(form.txtWert.text(), "12");
+    EXPECT_EQ(seen.back(), "12");
+}
+
+TEST_F(FormTest, KeyPreviewReachesTheFormBeforeTheFocusedControl) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    std::vector<int> buttonKeys;
+    form.cmdOk.onKeyPress = [&](int& key) { buttonKeys.push_back(key); };
+    form.cmdOk.setFocus();
+    sendKey(form.cmdOk.widget(), Qt::Key_4, "4");
+    sendKey(form.cmdOk.widget(), Qt::Key_Asterisk, "*");  // swallowed by the form
+    sendKey(form.cmd(0).widget(), Qt::Key_6, "6");
+    sendKey(form.txtWert.widget(), Qt::Key_5, "5");
+    EXPECT_EQ(form.keys, (std::vector<int>{'4', '*', '6', '5'}));
+    EXPECT_EQ(buttonKeys, std::vector<int>{'4'});
+    EXPECT_EQ(form.txtWert.text(), "05");  // the text box still got its key, once
+}
+
+TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    sendKey(form.txtWert.widget(), Qt::Key_Return, "\r");
+    sendKey(form.txtWert.widget(), Qt::Key_Escape, "\x1b");
+    form.cmdAbbrechen.setFocus();
+    sendKey(form.cmdAbbrechen.widget(), Qt::Key_Return, "\r");  // a focused button answers Enter itself
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"OK", "Abbrechen", "Abbrechen"}));
+    EXPECT_EQ(form.keys, (std::vector<int>{13, 27, 13}));
+}
+
+TEST_F(FormTest, MouseUpOnlyOverTheBareSurface) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    QWidget* surface = form.clientArea();
+    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::RightButton);
+    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::LeftButton);
+    QWidget* label = form.lblTitel.widget();
+    sendMouse(label, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
+    sendMouse(label, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
+    sendMouse(surface, QEvent::MouseButtonRelease, form.cmdOk.widget()->geometry().center(), Qt::RightButton);
+    EXPECT_EQ(form.mouseUps, (std::vector<int>{kRightButton, kLeftButton}));
+}
+
+TEST_F(FormTest, LabelsRaiseMouseDownUpAndClickInOrder) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    std::vector<std::string> events;
+    form.lbl.onMouseDown = [&](int index, int button, int, double, double) {
+        events.push_back("down" + std::to_string(index) + "/" + std::to_string(button));
+    };
+    form.lbl.onMouseUp = [&](int index, int, int, double, double) { events.push_back("up" + std::to_string(index)); };
+    form.lbl.onClick = [&](int index) { events.push_back("click" + std::to_string(index)); };
+    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton);
+    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::RightButton);
+    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::RightButton);
+    EXPECT_EQ(events, (std::vector<std::string>{"down1/1", "up1", "click1", "down2/2", "up2"}));
+}
+
+TEST_F(FormTest, TimersTickOnlyWhenEnabledOnALoadedForm) {
+    auto& form = instance<frmProbe>();
+    EXPECT_FALSE(form.Timer.fire());  // never loaded
+    form.load();
+    EXPECT_TRUE(form.Timer.isRunning());
+    EXPECT_TRUE(form.Timer.fire());
+    form.Timer.setEnabled(false);
+    EXPECT_FALSE(form.Timer.fire());
+    EXPECT_FALSE(form.Timer.isRunning());
+    form.Timer.setEnabled(true);
+    form.Timer.setInterval(0);
+    EXPECT_FALSE(form.Timer.fire());
+    form.Timer.setInterval(50);
+    form.unload();
+    EXPECT_FALSE(form.Timer.fire());
+    EXPECT_FALSE(form.Timer.isRunning());
+    EXPECT_EQ(form.ticks, 1);
+}
+
+TEST_F(FormTest, MenusKeepTheirCheckMarkUntilTheHandlerChangesIt) {
+    auto& form = instance<frmProbe>();
+    form.load();
+    QAction* sound = form.mnuSound.action();
+    ASSERT_NE(sound, nullptr);
+    EXPECT_EQ(sound->shortcut(), QKeySequence("Ctrl+S"));
+    sound->trigger();
+    EXPECT_TRUE(form.mnuSound.checked());
+    EXPECT_TRUE(sound->isChecked());
+    form.mnuSound.onClick = [&] { form.mnuSound.setChecked(!form.mnuSound.checked()); };
+    sound->trigger();
+    EXPECT_FALSE(sound->isChecked());
+    EXPECT_EQ(form.mnuEnde.menu(), nullptr);  // a command on the menu bar itself
+    EXPECT_NE(form.mnuOptionen.menu(), nullptr);
+
+    form.mnuSound.setEnabled(false);
+    form.mnuSound.click();
+    EXPECT_FALSE(form.mnuSound.checked());
+
+    form.popupMenu(form.mnuOptionen);
+    EXPECT_EQ(fakes.modal.popups, std::vector<QString>{"Optionen"});
+}
+
+TEST_F(FormTest, ScriptedModalShowingRunsTheUserAndReturns) {
+    auto& form = instance<frmProbe>();
+    fakes.modal.script.push_back([](Form& shown) {
+        auto& probe = static_cast<frmProbe&>(shown);
+        EXPECT_TRUE(probe.isVisible());
+        probe.cmdOk.click();
+        probe.unload();
+    });
+    form.showModal();
+    EXPECT_EQ(fakes.modal.shownModal, std::vector<Form*>{&form});
+    EXPECT_EQ(form.clicks, std::vector<std::string>{"OK"});
+    EXPECT_FALSE(form.isLoaded());
+}
+
+TEST_F(FormTest, MessageBoxesShowTheProgramsTitleUnlessGivenOne) {
+    EXPECT_EQ(messageBox("Pendix!\r\rSie haben verloren!", MsgBoxStyle::OkOnly, "Versuchen sie's doch noch 'mal!"),
+              MsgBoxResult::Ok);
+    fakes.messages.answers.push_back(MsgBoxResult::No);
+    EXPECT_EQ(messageBox("Frage?", MsgBoxStyle::YesNo | MsgBoxStyle::Question), MsgBoxResult::No);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[0].text, "Pendix!\r\rSie haben verloren!");
+    EXPECT_EQ(fakes.messages.shown[1].title, "Pendix");
+    EXPECT_EQ(fakes.messages.shown[1].style, 36);
+    EXPECT_EQ(inputBox("Geben sie bitte den Namen des Levels ein.", "Name?"), "");  // Cancel
+}

@@ -1,0 +1,126 @@
+#include "platform/application.h"
+#include "platform/controls/common_dialog.h"
+#include "platform/controls/label.h"
+#include "platform/controls/mm_control.h"
+#include "platform/form.h"
+#include "platform/paths.h"
+#include "platform/services/qt_services.h"
+#include "platform/services/test_services.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+using namespace platform;
+
+namespace {
+
+class frmKlang : public Form {
+public:
+    platform::MMControl MMControl;
+    platform::CommonDialog CommonDialog;
+    Label lblHinweis;
+
+    void playWave(const char* wave) {
+        MMControl.setCommand("Close");
+        MMControl.setFileName(programFolder() + wave);
+        MMControl.setDeviceType("WaveAudio");
+        MMControl.setCommand("Open");
+        MMControl.setCommand("Play");
+    }
+
+protected:
+    void design() override {
+        place(MMControl);
+        MMControl.setVisible(false);
+        place(CommonDialog);
+        place(lblHinweis, {0, 0, 1000, 255});
+    }
+};
+
+class ServicesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("hilfe"));
+        setProgramFolder(dir_.path());
+    }
+    void TearDown() override {
+        dropInstances();
+        setProgramFolder({});
+    }
+    QTemporaryDir dir_;
+    ScopedTestServices fakes;
+};
+
+}  // namespace
+
+TEST_F(ServicesTest, TheMultimediaControlHandsItsFiveOperationsOnInOrder) {
+    auto& form = instance<frmKlang>();
+    form.load();
+    form.playWave("\\wav\\gerade.wav");
+    using Op = RecordingWavePlayer::Operation;
+    const QString file = programFolder() + "\\wav\\gerade.wav";
+    EXPECT_EQ(fakes.waves.operations, (std::vector<Op>{{"Close", {}},
+                                                       {"FileName", file},
+                                                       {"DeviceType", "WaveAudio"},
+                                                       {"Open", {}},
+                                                       {"Play", {}}}));
+    EXPECT_EQ(fakes.waves.played(), std::vector<QString>{file});
+}
+
+TEST_F(ServicesTest, TheCommonDialogShowsTheHelpFileFoundWithoutRegardToCase) {
+    QFile help(QDir(dir_.path()).filePath("hilfe/Pendix.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    auto& form = instance<frmKlang>();
+    form.load();
+    form.CommonDialog.setHelpFile(programFolder() + "\\hilfe\\pendix.hlp");
+    form.CommonDialog.setHelpCommand(platform::CommonDialog::kHelpContents);
+    form.CommonDialog.showHelp();
+    ASSERT_EQ(fakes.help.shown.size(), 1u);
+    EXPECT_EQ(fakes.help.shown[0].file, QDir(dir_.path()).filePath("hilfe/Pendix.hlp"));
+    EXPECT_EQ(fakes.help.shown[0].command, 3);
+}
+
+TEST_F(ServicesTest, LinksAndProgramsAreHandedOnExactly) {
+    openLink("mailto:pendix@example.org?Subject=Pendix v1.2");
+    EXPECT_EQ(fakes.links.opened, std::vector<QString>{"mailto:pendix@example.org?Subject=Pendix v1.2"});
+    EXPECT_TRUE(startProgram(programFolder() + "\\tavrik.exe"));
+    EXPECT_EQ(fakes.programs.started, std::vector<QString>{programFolder() + "\\tavrik.exe"});
+    endProgram();
+    EXPECT_EQ(fakes.ender.ends, 1);
+    setWaitCursor();
+    EXPECT_TRUE(fakes.cursor.waiting());
+    setDefaultCursor();
+    EXPECT_FALSE(fakes.cursor.waiting());
+}
+
+TEST_F(ServicesTest, TheHelpViewerShowsAFileFromItsBeginningOrSaysWhyNot) {
+    QtHelpViewer viewer;
+    const QString file = QDir(dir_.path()).filePath("hilfe/pendix.hlp");
+    viewer.show(file, CommonDialog::kHelpContents);
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains("wurde nicht gefunden")) << viewer.browser()->toPlainText().toStdString();
+
+    QFile help(file);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><head><meta charset=\"utf-8\"></head><body><h1>Hilfe zu Pendix</h1><p>Straße</p></body></html>");
+    help.close();
+    viewer.show(file, CommonDialog::kHelpContents);
+    EXPECT_TRUE(viewer.browser()->toPlainText().startsWith("Hilfe zu Pendix"));
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains("Straße"));
+    EXPECT_TRUE(viewer.window()->isVisible());
+}
+
+TEST_F(ServicesTest, TheQtModalLoopReturnsOnceTheFormIsHidden) {
+    auto& form = instance<frmKlang>();
+    form.load();
+    QtModalLoop loop;
+    // The "user" closes the window from inside the loop.
+    QMetaObject::invokeMethod(qApp, [&form] { form.hide(); }, Qt::QueuedConnection);
+    loop.runModal(form);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.isLoaded());
+    EXPECT_EQ(form.window()->windowModality(), Qt::NonModal);
+}
