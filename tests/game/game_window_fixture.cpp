@@ -1,0 +1,60 @@
+#include "game_window_fixture.h"
+
+#include "installed_folder.h"
+
+#include "platform/application.h"
+#include "platform/paths.h"
+#include "shared/level_file.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace game_test {
+
+namespace {
+
+pendix::frmHaupt& shownWindow(const QString& programFolder) {
+    platform::setProgramFolder(programFolder);
+    auto& window = platform::instance<pendix::frmHaupt>();
+    window.show();
+    return window;
+}
+
+}  // namespace
+
+GameWindowTest::GameWindowTest() : window(shownWindow(InstalledFolder::path())) {}
+
+GameWindowTest::~GameWindowTest() {
+    platform::dropInstances();
+    platform::setProgramFolder({});
+}
+
+void GameWindowTest::type(QWidget* widget, char character) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar::fromLatin1(character)));
+    QApplication::sendEvent(widget, &press);
+}
+
+QString GameWindowTest::writeLevel(const std::string& fileName, const std::string& nameBytes,
+                                   const std::array<std::string, 400>& cells, int start, int startDirection,
+                                   int end) const {
+    return writeFile(fileName, pendix::levelFileBytes(nameBytes, cells, start, startDirection, end));
+}
+
+QString GameWindowTest::writeFile(const std::string& fileName, const std::string& bytes) const {
+    const QString path = levels.filePath(QString::fromStdString(fileName));
+    QFile out(path);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+QString GameWindowTest::programPath(const char* dataPath) { return platform::programFolder() + QString::fromUtf8(dataPath); }
+
+QStringList GameWindowTest::playedWaves() const {
+    QStringList waves;
+    for (const QString& file : fakes.waves.played()) waves << file.mid(platform::programFolder().size());
+    return waves;
+}
+
+}  // namespace game_test
