@@ -1,23 +1,48 @@
 // The help, sound and info menus, the right-button pop-up and the first-start probe.
 #include "game/frm_haupt.h"
 
+#include "shared/about_box/frm_info.h"
+#include "shared/first_start/first_start_probe.h"
+
+#include "platform/application.h"
+#include "platform/paths.h"
+#include "platform/services/services.h"
+
 namespace pendix {
+namespace {
 
-void frmHaupt::FirstStartProbe() {}
-
-void frmHaupt::mnuHilfe2_Click() {}
-
-void frmHaupt::mnuObjekte_Click() {}
-
-void frmHaupt::mnuMenüsystem_Click() {}
-
-void frmHaupt::mnuSound1_Click() {}
-
-void frmHaupt::Form_MouseUp(int button, int shift, double x, double y) {
-    (void)button, (void)shift, (void)x, (void)y;
+// A help file of the program folder, from its contents page; the viewer reports a missing file itself.
+void showHelpFile(platform::CommonDialog& dialog, const QString& file) {
+    platform::setWaitCursor();
+    dialog.setHelpFile(platform::programFolder() + file);
+    dialog.setHelpCommand(platform::CommonDialog::kHelpContents);
+    dialog.showHelp();
+    platform::setDefaultCursor();
 }
 
-void frmHaupt::mnuInfo_Click() {}
+}  // namespace
+
+void frmHaupt::FirstStartProbe() { passesFirstStartProbe(*this, &Timer); }
+
+void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\pendix.hlp")); }
+
+void frmHaupt::mnuObjekte_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\objekte.hlp")); }
+
+void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\menuesch.hlp")); }
+
+void frmHaupt::mnuSound1_Click() {
+    platform::setWaitCursor();
+    mnuSound1.setChecked(!mnuSound1.checked());
+    platform::setDefaultCursor();
+}
+
+void frmHaupt::Form_MouseUp(int button, int, double, double) {
+    platform::setWaitCursor();
+    if (button == platform::kRightButton) popupMenu(mnuHilfe);
+    platform::setDefaultCursor();
+}
+
+void frmHaupt::mnuInfo_Click() { showAboutBox(gameProductTitle()); }
 
 void frmHaupt::mnuDateiInfo_Click() {}
 

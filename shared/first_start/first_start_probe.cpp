@@ -1,0 +1,20 @@
+#include "first_start_probe.h"
+
+#include "shared/first_start/frm_beginn.h"
+#include "shared/tile_catalogue.h"
+
+#include "platform/application.h"
+#include "platform/picture.h"
+
+namespace pendix {
+
+bool passesFirstStartProbe(platform::Form& mainWindow, platform::Timer* animationTimer) {
+    // The picture only tells that the data is there; it is let go at once.
+    if (platform::tryLoadPicture(kProbeBitmap)) return true;
+    if (animationTimer) animationTimer->setEnabled(false);
+    platform::instance<frmBeginn>().showModal();
+    mainWindow.unload();
+    return false;
+}
+
+}  // namespace pendix

@@ -1,0 +1,82 @@
+// The game window's help items, the sound switch and the pop-up of the "Hilfe" menu.
+#include "tests/extras/extras_fixture.h"
+
+#include "game/frm_haupt.h"
+#include "shared/about_box/frm_info.h"
+
+#include "platform/application.h"
+#include "platform/paths.h"
+
+#include <QWidget>
+
+namespace extras_test {
+namespace {
+
+using pendix::frmHaupt;
+using Cursor = platform::RecordingScreenCursor::Call;
+
+class HelpMenusTest : public ExtrasTest {
+protected:
+    HelpMenusTest() { game().show(); }
+    frmHaupt& game() { return platform::instance<frmHaupt>(); }
+    QWidget* surface() { return game().clientArea(); }
+};
+
+TEST_F(HelpMenusTest, EachHelpItemHandsItsFileToTheHelpViewerAtItsContents) {
+    frmHaupt& window = game();
+    const struct {
+        platform::MenuItem* item;
+        const char* file;
+    } items[] = {
+        {&window.mnuHilfe2, "\\hilfe\\pendix.hlp"},
+        {&window.mnuObjekte, "\\hilfe\\objekte.hlp"},
+        {&window.mnuMenüsystem, "\\hilfe\\menuesch.hlp"},
+    };
+    for (const auto& help : items) {
+        SCOPED_TRACE(help.file);
+        fakes.help.shown.clear();
+        fakes.cursor.calls.clear();
+        help.item->click();
+        ASSERT_EQ(fakes.help.shown.size(), 1u);
+        EXPECT_EQ(fakes.help.shown[0].file, platform::resolvePath(platform::programFolder() + help.file));
+        EXPECT_EQ(fakes.help.shown[0].command, 3);
+        EXPECT_EQ(fakes.cursor.calls, (std::vector{Cursor::Wait, Cursor::Default}));
+    }
+}
+
+TEST_F(HelpMenusTest, SoundTwiceLeavesTheSwitchAsItWas) {
+    ASSERT_TRUE(game().mnuSound1.checked());
+    game().mnuSound1.click();
+    EXPECT_FALSE(game().mnuSound1.checked());
+    game().mnuSound1.click();
+    EXPECT_TRUE(game().mnuSound1.checked());
+    EXPECT_EQ(fakes.cursor.calls, (std::vector{Cursor::Wait, Cursor::Default, Cursor::Wait, Cursor::Default}));
+}
+
+TEST_F(HelpMenusTest, ARightClickOnTheBareSurfacePopsUpTheHelpMenu) {
+    std::vector<QString> offered;
+    fakes.modal.popupChoice = [&offered](platform::MenuItem& menu) {
+        for (platform::MenuItem* item : menu.items()) offered.push_back(item->caption());
+        menu.items().at(3)->click();  // "Info"
+    };
+    sendMouseRelease(surface(), Qt::RightButton, {3, 100});
+    ASSERT_EQ(fakes.modal.popups.size(), 1u);
+    EXPECT_EQ(fakes.modal.popups[0], game().mnuHilfe.caption());
+    EXPECT_EQ(offered, (std::vector<QString>{"Hilfe", "Objekte", "Menüsystem", "Info", "Datei - Info"}));
+    EXPECT_TRUE(platform::instance<pendix::frmInfo>().isVisible());
+    EXPECT_FALSE(fakes.cursor.waiting());
+}
+
+TEST_F(HelpMenusTest, OtherButtonsAndReleasesOverControlsPopUpNothing) {
+    sendMouseRelease(surface(), Qt::LeftButton, {3, 100});
+    sendMouseRelease(surface(), Qt::MiddleButton, {3, 100});
+    sendMouseRelease(game().cmd(0).widget(), Qt::RightButton);
+    sendMouseRelease(game().cmd(399).widget(), Qt::RightButton);
+    sendMouseRelease(game().cmdLevelStart.widget(), Qt::RightButton);
+    sendMouseRelease(game().lblLevelName.widget(), Qt::RightButton);
+    sendMouseRelease(game().lbllvlneu.widget(), Qt::RightButton);
+    EXPECT_TRUE(fakes.modal.popups.empty());
+}
+
+}  // namespace
+}  // namespace extras_test
