@@ -1,6 +1,7 @@
 #pragma once
 // A label: a caption the user cannot edit, top-aligned in its box and wrapped at
-// word boundaries within its width. A label raises Click and DblClick from the
+// word boundaries within its width where the box is high enough for a second
+// line (one-line boxes keep one line). A label raises Click and DblClick from the
 // mouse itself and may show its own mouse pointer (the about box's links).
 #include "platform/controls/control.h"
 

@@ -1,0 +1,41 @@
+#include "file_list_box.h"
+
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+QString existingFolderFor(const QString& path) {
+    QString folder = QDir::cleanPath(resolvePath(path.isEmpty() ? QDir::currentPath() : path));
+    while (!QFileInfo(folder).isDir() && folder != u"/") folder = QFileInfo(folder).path();
+    return folder;
+}
+
+void FileListBox::resetProperties() {
+    ListControl::resetProperties();
+    props_ = Props{};
+    props_.path = existingFolderFor(QDir::currentPath());
+    refresh();
+}
+
+void FileListBox::setPath(const QString& path) {
+    props_.path = existingFolderFor(path);
+    refresh();
+}
+
+void FileListBox::setPattern(const QString& pattern) {
+    props_.pattern = pattern;
+    refresh();
+}
+
+void FileListBox::refresh() {
+    QStringList filters = props_.pattern.split(u';', Qt::SkipEmptyParts);
+    for (QString& filter : filters) filter = filter.trimmed();
+    if (filters.contains(QStringLiteral("*.*"))) filters = {QStringLiteral("*")};  // every file, with or without a dot
+    const QDir folder(props_.path);
+    setItems(folder.entryList(filters, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+}  // namespace platform

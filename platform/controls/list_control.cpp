@@ -1,0 +1,88 @@
+#include "list_control.h"
+
+#include "platform/controls/event_widget.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace platform {
+namespace {
+
+class ListWidget : public detail::EventWidget<QListWidget> {
+public:
+    using EventWidget::EventWidget;
+    std::function<void(int)> opened;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && opened && currentRow() >= 0 && owner()) {
+            opened(currentRow());
+            event->accept();
+            return;
+        }
+        EventWidget::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+QWidget* ListControl::createWidget(QWidget* parent) {
+    auto* widget = new ListWidget(this, parent);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setUniformItemSizes(true);
+    widget->whileOwned(&QListWidget::currentRowChanged, [this](int row) { select(row); });
+    widget->whileOwned(&QListWidget::itemDoubleClicked,
+                       [this, widget](QListWidgetItem* item) { opened(widget->row(item)); });
+    return widget;
+}
+
+void ListControl::applyProperties() {
+    auto* widget = as<ListWidget>();
+    const QSignalBlocker quiet(widget);
+    widget->clear();
+    widget->addItems(items_);
+    decorate(*widget);
+    widget->setCurrentRow(index_);
+    if (index_ < 0) widget->clearSelection();
+    widget->opened = [this](int row) { opened(row); };
+}
+
+void ListControl::resetProperties() {
+    items_.clear();
+    index_ = -1;
+}
+
+void ListControl::setItems(const QStringList& items) {
+    items_ = items;
+    index_ = -1;
+    if (widget()) applyProperties();
+}
+
+void ListControl::appendItem(const QString& item) {
+    items_.append(item);
+    if (auto* widget = as<ListWidget>()) {
+        const QSignalBlocker quiet(widget);
+        widget->addItem(item);
+        decorate(*widget);
+    }
+}
+
+void ListControl::setListIndex(int index) {
+    if (index < -1 || index >= listCount()) index = -1;
+    if (auto* widget = as<ListWidget>()) {
+        const QSignalBlocker quiet(widget);
+        widget->setCurrentRow(index);
+        if (index < 0) widget->clearSelection();
+    }
+    select(index);
+}
+
+void ListControl::select(int index) {
+    if (index == index_) return;
+    index_ = index;
+    if (index >= 0) raiseClick();
+}
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+// The common part of the list controls (list box, file list, folder list): a
+// column of entries of which at most one is selected. ListIndex counts from 0;
+// -1 is no selection. Click runs whenever the selection moves to an entry, by
+// the user (mouse or keys) or by setListIndex(), nested inside the assignment;
+// selecting the entry already selected raises nothing. DblClick runs on a double
+// click.
+#include "platform/controls/control.h"
+
+#include <QStringList>
+
+class QListWidget;
+
+namespace platform {
+
+class ListControl : public Control {
+public:
+    int listCount() const { return static_cast<int>(items_.size()); }
+    // The entry at an index; "" for an index the list does not hold.
+    QString list(int index) const { return items_.value(index); }
+    int listIndex() const { return index_; }
+    void setListIndex(int index);
+
+protected:
+    ListControl() = default;
+    QWidget* createWidget(QWidget* parent) override;
+    void applyProperties() override;
+    void resetProperties() override;
+    int mouseClicks() const override { return MouseDblClick; }
+
+    // Replaces all entries; nothing is selected afterwards and no Click runs.
+    void setItems(const QStringList& items);
+    void appendItem(const QString& item);
+    // How an entry looks in the list (the folder list indents and marks folders).
+    virtual void decorate(QListWidget& widget) const { (void)widget; }
+    // The user opened an entry (double click or Enter); the folder list goes there.
+    virtual void opened(int index) { (void)index; }
+
+private:
+    void select(int index);
+    QStringList items_;
+    int index_ = -1;
+};
+
+}  // namespace platform
