@@ -5,6 +5,7 @@
 #include "platform/services/services.h"
 #include "shared/animation/icon_animation.h"
 #include "shared/animation/tile_animation.h"
+#include "shared/tile_catalogue.h"
 
 namespace pendix {
 
@@ -15,8 +16,6 @@ const QColor kTitleColor(64, 0, 0);
 const QString kHint = QStringLiteral(
     "Wenn sie ein neues Level entworfen haben, hängen sie die lvl - Datei im Verzeichnis "
     "\\lvlneu an ein E-Mail an: pendix@example.org");
-
-constexpr int kColumns = 25;
 
 }  // namespace
 

@@ -22,12 +22,14 @@
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "shared/tile_catalogue.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pendix {
 
@@ -66,8 +68,8 @@ public:
     platform::MenuItem mnuEnde;
 
     // --- Window-level state -----------------------------------------------------
-    static constexpr int kCells = 400;
-    static constexpr int kLevelLines = 404;
+    static constexpr int kCells = kCellCount;
+    static constexpr int kLevelLines = 404;  // name, 400 cells, start cell, start direction, end cell
 
     std::int16_t StartPos = 0;  // start cell (level line 402)
     std::int16_t StartDir = 0;  // start direction 1..8 (level line 403)
@@ -130,6 +132,11 @@ private:
     void designBoard();
     void designMenus();
     void loadBuiltInLevel(int number);
+    // A level file that cannot be used: a message naming it and the problem, and
+    // the window as before any level was read.
+    void refuseLevel(const QString& path, const QString& problem);
+    // A wave under the program folder through the multimedia control, while "Sound" is checked.
+    void playWave(std::string_view wave);
 };
 
 }  // namespace pendix

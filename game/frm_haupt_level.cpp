@@ -1,7 +1,30 @@
 // The level menus and the level load.
 #include "game/frm_haupt.h"
 
+#include "game/level_reader.h"
+#include "platform/paths.h"
+#include "platform/picture.h"
+#include "platform/services/services.h"
+#include "platform/text/cp1252.h"
+#include "platform/text/text_file.h"
+
+#include <algorithm>
+
 namespace pendix {
+
+namespace {
+
+const QString kNoLevel = QStringLiteral("Kein Level eingelesen!");
+
+QString fileProblem(platform::FileFailure failure) {
+    switch (failure) {
+    case platform::FileFailure::Missing: return QStringLiteral("Die Datei gibt es nicht.");
+    case platform::FileFailure::IsFolder: return QStringLiteral("Das ist ein Verzeichnis, keine Level-Datei.");
+    default: return QStringLiteral("Die Datei lässt sich nicht lesen.");
+    }
+}
+
+}  // namespace
 
 void frmHaupt::mnuLevel1_Click() { loadBuiltInLevel(1); }
 void frmHaupt::mnuLevel2_Click() { loadBuiltInLevel(2); }
@@ -13,8 +36,61 @@ void frmHaupt::mnuLevel7_Click() { loadBuiltInLevel(7); }
 void frmHaupt::mnuLevel8_Click() { loadBuiltInLevel(8); }
 void frmHaupt::mnuLevel9_Click() { loadBuiltInLevel(9); }
 
-void frmHaupt::loadBuiltInLevel(int number) { (void)number; }
+void frmHaupt::loadBuiltInLevel(int number) {
+    ClearBoard();
+    LoadLevel(platform::programFolder() + QStringLiteral("\\lev1-9\\level%1.lev").arg(number));
+}
 
-void frmHaupt::LoadLevel(const QString& path) { (void)path; }
+void frmHaupt::LoadLevel(const QString& path) {
+    platform::setWaitCursor();
+    const platform::TextFileRead file = platform::readTextFile(path);
+    if (!file.ok()) {
+        refuseLevel(path, fileProblem(file.failure));
+        platform::setDefaultCursor();
+        return;
+    }
+    const LevelRead read = readLevel(file.lines);
+    if (!read.ok()) {
+        refuseLevel(path, QString::fromStdString(read.message));
+        platform::setDefaultCursor();
+        return;
+    }
+    const Level& level = read.level;
+
+    std::copy_n(file.lines.begin(), kLevelLines, LevelLines.begin());
+    LevelName = platform::fromCp1252(level.name);
+    for (int i = 0; i < kCells; ++i) {
+        const LevelCell& cell = level.cells[static_cast<std::size_t>(i)];
+        // Every drawn cell reads its bitmap from disk now; a missing file leaves the cell bare.
+        if (!cell.picture.empty()) cmd(i).setPicture(platform::loadPicture(cell.picture));
+        cmd(i).setTag(QString::fromLatin1(cell.tag.data(), static_cast<qsizetype>(cell.tag.size())));
+        if (cell.animated) AnimCells[static_cast<std::size_t>(i)] = 1;
+    }
+    StartPos = level.startPos;
+    StartDir = level.startDir;
+    EndPos = level.endPos;
+    if (!level.carPicture.empty()) pic(StartPos).setPicture(platform::loadPicture(level.carPicture));
+    if (!level.endMarker.empty()) cmd(EndPos).setPicture(platform::loadPicture(level.endMarker));
+    pic(StartPos).setVisible(true);
+    pic(StartPos).setTag(QString::number(StartDir));
+    CarPos = StartPos;
+    CarDir = StartDir;
+    lblLevelName.setCaption(QStringLiteral("Level: ") + LevelName);
+    platform::setDefaultCursor();
+}
+
+void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
+    // A drive must not go on over a board that no longer holds its level, and
+    // "Level - Start" stays inert until a level has been read completely.
+    tmeWeiter.setEnabled(false);
+    ClearBoard();
+    StartPos = StartDir = EndPos = CarPos = CarDir = 0;
+    LevelName.clear();
+    LevelLines = {};
+    lblLevelName.setCaption(kNoLevel);
+    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + path + QStringLiteral("\r\r") +
+                             problem,
+                         platform::MsgBoxStyle::Exclamation, QStringLiteral("Level nicht lesbar"));
+}
 
 }  // namespace pendix

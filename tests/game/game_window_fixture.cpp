@@ -30,9 +30,10 @@ GameWindowTest::~GameWindowTest() {
     platform::setProgramFolder({});
 }
 
-void GameWindowTest::type(QWidget* widget, char character) {
+void GameWindowTest::type(platform::Control& control, char character) {
+    control.setFocus();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar::fromLatin1(character)));
-    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(control.widget(), &press);
 }
 
 QString GameWindowTest::writeLevel(const std::string& fileName, const std::string& nameBytes,
@@ -48,8 +49,6 @@ QString GameWindowTest::writeFile(const std::string& fileName, const std::string
     out.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return path;
 }
-
-QString GameWindowTest::programPath(const char* dataPath) { return platform::programFolder() + QString::fromUtf8(dataPath); }
 
 QStringList GameWindowTest::playedWaves() const {
     QStringList waves;

@@ -11,28 +11,48 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace game_test {
+
+// The doubles, with a look at the window at the moment a message box opens.
+class GameServices : public platform::ScopedTestServices {
+public:
+    std::function<void()> onMessage;  // runs as each box opens, before it is recorded
+    platform::MessageBoxService& messageBox() override { return probe_; }
+
+private:
+    class Probe : public platform::MessageBoxService {
+    public:
+        explicit Probe(GameServices& owner) : owner_(owner) {}
+        int show(const QString& text, int style, const QString& title) override {
+            if (owner_.onMessage) owner_.onMessage();
+            return owner_.messages.show(text, style, title);
+        }
+
+    private:
+        GameServices& owner_;
+    };
+    Probe probe_{*this};
+};
 
 class GameWindowTest : public ::testing::Test {
 protected:
     GameWindowTest();
     ~GameWindowTest() override;
 
-    // Types one character into a widget as the keyboard would.
-    static void type(QWidget* widget, char character);
+    // Types one character into a control that has the focus, as the keyboard would.
+    static void type(platform::Control& control, char character);
     // Writes a level file (name in Windows-1252) into the test's own folder; returns its full path.
     QString writeLevel(const std::string& fileName, const std::string& nameBytes,
                        const std::array<std::string, 400>& cells, int start, int startDirection, int end) const;
     // Writes a file of the given bytes into the test's own folder; returns its full path.
     QString writeFile(const std::string& fileName, const std::string& bytes) const;
-    // What the window asked for at `dataPath` under the program folder, as a picture's source path.
-    static QString programPath(const char* dataPath);
     // The file names of the waves played, relative to the program folder.
     QStringList playedWaves() const;
 
-    platform::ScopedTestServices fakes;
+    GameServices fakes;
     pendix::frmHaupt& window;
     QTemporaryDir levels;
 };
