@@ -1,0 +1,13 @@
+#pragma once
+// The 25 x 25 overlay pictures: the car in its eight directions (plain and on the
+// end cell) and the transporter exit arrows. The editor's paging arrows
+// "\bmp\Pfeilr.bmp" and "\bmp\Pfeirl.bmp" name the same files as the left and
+// right arrows once letter case is ignored.
+#include <QImage>
+
+namespace pendix::installer {
+
+QImage carImage(int direction, bool onEndCell);
+QImage exitArrowImage(int direction);
+
+}  // namespace pendix::installer

@@ -1,0 +1,10 @@
+#pragma once
+// The decorations 301..721 (trees, flowers, houses, sport, animals), 40 x 40 on
+// grass: colour emoji where the font is installed, simple drawings otherwise.
+#include <QImage>
+
+namespace pendix::installer {
+
+QImage decorationTile(int code);
+
+}  // namespace pendix::installer
