@@ -1,0 +1,82 @@
+// A level file's bytes, read the way the game window reads them: split into
+// lines, read into a board, the name turned into text, every tag stored in and
+// read back from a tile button's text, then the car driven over that board by the
+// real car step until the level ends. Whatever the bytes, nothing may crash and
+// every cell the window would touch must lie on the board.
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "game/car_step.h"
+#include "game/level_reader.h"
+#include "platform/text/cp1252.h"
+#include "platform/text/line_split.h"
+
+namespace {
+
+// A level may run in circles; this many steps show the car step's handling of it.
+constexpr int kMaxSteps = 600;
+
+void require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+bool onBoard(int cell) { return cell >= 0 && cell < pendix::kCellCount; }
+bool noneOrOnBoard(int cell) { return cell == -1 || onBoard(cell); }
+
+void drive(const pendix::Level& level, std::uint8_t steering)
+{
+    // The window keeps each tag in its button as text and reads it back as bytes.
+    std::array<QString, pendix::kCellCount> buttonTags;
+    for (int i = 0; i < pendix::kCellCount; ++i) {
+        const std::string& tag = level.cells[static_cast<std::size_t>(i)].tag;
+        buttonTags[static_cast<std::size_t>(i)] = QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size()));
+    }
+    const pendix::TagLookup tags = [&buttonTags](int cell) {
+        require(onBoard(cell));
+        return platform::toCp1252(buttonTags[static_cast<std::size_t>(cell)]);
+    };
+
+    pendix::DriveState state;
+    state.car = {level.startPos, level.startDir, level.startPos, 0, 0};
+    state.endPos = level.endPos;
+    for (int step = 0; step < kMaxSteps; ++step) {
+        // The player's keys: a turn request now and then, as the steering byte says.
+        if (((steering >> (step % 8)) & 1) != 0 && state.car.turnLeft == 0 && state.car.turnRight == 0)
+            ((step & 1) != 0 ? state.car.turnLeft : state.car.turnRight) = 1;
+        const pendix::CarStep next = pendix::stepCar(state, tags);
+        require(noneOrOnBoard(next.effects.hideCell));
+        require(noneOrOnBoard(next.effects.showCell));
+        if (next.effects.end != pendix::LevelEnd::None) return;
+        require(onBoard(next.state.car.pos));
+        state = next.state;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> lines = platform::splitLines(bytes);
+    const pendix::LevelRead read = pendix::readLevel(lines);
+    if (!read.ok()) {
+        require(!read.message.empty());
+        return 0;
+    }
+    const pendix::Level& level = read.level;
+    require(onBoard(level.startPos) && onBoard(level.endPos));
+
+    // Every byte of the name has a character, and the text gives the same bytes back.
+    const QString name = platform::fromCp1252(level.name);
+    require(platform::toCp1252(name) == level.name);
+    for (const pendix::LevelCell& cell : level.cells) require(!cell.tag.empty());
+
+    drive(level, size > 0 ? data[size - 1] : 0);
+    return 0;
+}
