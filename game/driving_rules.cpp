@@ -7,37 +7,24 @@ namespace {
 
 enum Heading { Up = 1, Down = 2, Right = 3, Left = 4 };
 
-constexpr int offset(int heading) {
-    switch (heading) {
-        case Up: return -kColumns;
-        case Down: return kColumns;
-        case Right: return 1;
-        case Left: return -1;
-    }
-    return 0;
-}
+struct HeadingInfo {
+    int offset;
+    unsigned arm;
+    int opposite;
+};
+// Indexed by heading; 0 is no heading.
+constexpr std::array<HeadingInfo, 5> kHeadings{{
+    {0, 0, 0},
+    {-kColumns, ArmUp, Down},
+    {kColumns, ArmDown, Up},
+    {1, ArmRight, Left},
+    {-1, ArmLeft, Right},
+}};
 
-constexpr unsigned arm(int heading) {
-    switch (heading) {
-        case Up: return ArmUp;
-        case Down: return ArmDown;
-        case Right: return ArmRight;
-        case Left: return ArmLeft;
-    }
-    return 0;
-}
+constexpr int offset(int heading) { return kHeadings[heading].offset; }
+constexpr int opposite(int heading) { return kHeadings[heading].opposite; }
 
-constexpr int opposite(int heading) {
-    switch (heading) {
-        case Up: return Down;
-        case Down: return Up;
-        case Right: return Left;
-        case Left: return Right;
-    }
-    return 0;
-}
-
-bool hasArm(int street, int heading) { return (streetArms(street) & arm(heading)) != 0; }
+bool hasArm(int street, int heading) { return (streetArms(street) & kHeadings[heading].arm) != 0; }
 
 // The in-turn states 5..8 as the quadrant of a vertical and a horizontal heading.
 struct Quadrant {

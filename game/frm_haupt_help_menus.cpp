@@ -2,9 +2,9 @@
 #include "game/frm_haupt.h"
 
 #include "shared/about_box/frm_info.h"
+#include "shared/file_list/frm_datei_lst.h"
 #include "shared/first_start/first_start_probe.h"
 
-#include "platform/application.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
 
@@ -44,6 +44,6 @@ void frmHaupt::Form_MouseUp(int button, int, double, double) {
 
 void frmHaupt::mnuInfo_Click() { showAboutBox(gameProductTitle()); }
 
-void frmHaupt::mnuDateiInfo_Click() {}
+void frmHaupt::mnuDateiInfo_Click() { showFileList(); }
 
 }  // namespace pendix

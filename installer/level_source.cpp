@@ -68,7 +68,8 @@ std::string transporterText(std::string_view code, int target, int direction) {
 class Parser {
 public:
     std::optional<LevelSource> parse(std::string_view text, std::string& error) {
-        const std::vector<std::string_view> lines = split(text, '\n');
+        std::vector<std::string_view> lines = split(text, '\n');
+        if (!lines.empty() && lines.back().empty()) lines.pop_back();  // the break after the last line
         for (std::size_t i = 0; i < lines.size(); ++i) {
             lineNumber_ = static_cast<int>(i) + 1;
             const std::string_view line = trimmed(withoutComment(lines[i]));

@@ -56,8 +56,9 @@ void frmInfo::design() {
     setFixedBorder(true);
     setCentered(true);
     setClientSize(6135, 8655);
-    designTrack();
+    // The track's boxes lie above the lines they enclose, whose boxes reach under them.
     designLabels();
+    designTrack();
 
     place(cmdOk, {2520, 7920, 1095, 375});
     cmdOk.setCaption(QStringLiteral("OK"));

@@ -65,13 +65,6 @@ std::vector<std::string> listedFilePaths(const std::vector<std::string>& lines) 
     return paths;
 }
 
-std::string chosenFilePath(std::string_view folderEntry, std::string_view fileLine) {
-    std::string path(folderEntry);
-    path += '\\';
-    path += fileLine;
-    return path;
-}
-
 void FileTotals::add(std::int64_t bytes) {
     if (fileCount < std::numeric_limits<std::int16_t>::max()) ++fileCount;
     const std::int64_t sum = std::int64_t{totalBytes} + std::max<std::int64_t>(bytes, 0);

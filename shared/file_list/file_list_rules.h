@@ -38,10 +38,6 @@ std::vector<std::string> filesOfFolder(const std::vector<std::string>& lines, st
 // file line. A file listed twice stands twice.
 std::vector<std::string> listedFilePaths(const std::vector<std::string>& lines);
 
-// The path below the program folder of a file chosen in the dialog: the folder
-// entry, "\" and the file line.
-std::string chosenFilePath(std::string_view folderEntry, std::string_view fileLine);
-
 // The totals in the list's 16-bit file count and 32-bit byte count; a list with
 // more files or bytes than they hold stops at the largest value each can show.
 struct FileTotals {

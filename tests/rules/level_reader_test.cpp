@@ -1,0 +1,169 @@
+#include "game/level_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/number_text.h"
+
+using namespace pendix;
+
+namespace {
+
+// A level with every cell empty, start 0 facing up, end 1; tests change lines.
+std::vector<std::string> emptyLevelLines() {
+    std::vector<std::string> lines(kLevelLineCount);
+    lines[0] = "Leer";
+    lines[401] = "0";
+    lines[402] = "1";
+    lines[403] = "1";
+    return lines;
+}
+
+std::string& cellLine(std::vector<std::string>& lines, int cell) { return lines[cell + 1]; }
+
+}  // namespace
+
+TEST(LevelReader, CellLinesGivePictureTagAndAnimation) {
+    struct Case {
+        const char* line;
+        const char* picture;
+        const char* tag;
+        bool animated;
+    };
+    const Case cases[] = {
+        {"", "", "0", false},
+        {"0", "", "0", false},
+        {"0101", "\\bmp\\StrasOU.bmp", "101", false},
+        {" 1 0 1", "\\bmp\\StrasOU.bmp", "101", false},
+        {"212", "\\bmp\\Stgaslol.bmp", "105", false},
+        {"230", "\\bmp\\Stgaboul.bmp", "108", false},
+        {"205", "\\bmp\\StragkLO.bmp", "205", false},
+        {"9120451", "\\bmp\\Sgtaslol.bmp", "1050451", false},
+        {"9010451", "\\bmp\\StratOU.bmp", "1010451", false},
+        {"9040072", "\\bmp\\StratKRU.bmp", "1040072", false},
+        {"912", "", "912", false},
+        {"9120451 ", "", "9120451", false},
+        {"9340451", "", "9340451", false},
+        {"805", "\\bmp\\deko\\ani\\Ani0051.bmp", "805", true},
+        {"821", "\\bmp\\deko\\ani\\Ani2101.bmp", "821", true},
+        {"314", "\\bmp\\deko\\Baum14.bmp", "314", false},
+        {"112", "", "112", false},
+        {"101.5", "", "101.5", false},
+        {"12.5", "", "12.5", false},
+        {"1e20", "", "1E+20", false},
+        {"-7", "", "-7", false},
+        {"abc", "", "0", false},
+        {"\xff\x80\x01", "", "0", false},
+    };
+    for (const Case& c : cases) {
+        const LevelCell cell = readCell(c.line);
+        EXPECT_EQ(cell.picture, c.picture) << c.line;
+        EXPECT_EQ(cell.tag, c.tag) << c.line;
+        EXPECT_EQ(cell.animated, c.animated) << c.line;
+    }
+}
+
+TEST(LevelReader, NumberTextWritesWholeNumbersPlainAndTheRestLikeTheOldRuntime) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0"},           {-0.0, "0"},          {912, "912"},
+        {-3, "-3"},         {12.5, "12.5"},       {0.25, "0.25"},
+        {1e20, "1E+20"},    {1.5e-7, "1.5E-07"},  {123456789012345, "123456789012345"},
+        {1e15, "1E+15"},    {1.0 / 3, "0.333333333333333"},
+        {std::numeric_limits<double>::infinity(), "0"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(numberText(value), text) << value;
+}
+
+TEST(LevelReader, ReadsNameStartDirectionEndAndTheirPictures) {
+    std::vector<std::string> lines = emptyLevelLines();
+    lines[0] = "  Erste Kurve \t ";
+    cellLine(lines, 12) = "102";
+    cellLine(lines, 77) = "104";
+    lines[401] = "12.5";  // halves go to the even neighbour
+    lines[402] = "7";
+    lines[403] = "77";
+    lines.push_back("this 405th line is never read");
+    const LevelRead read = readLevel(lines);
+    ASSERT_TRUE(read.ok()) << read.message;
+    EXPECT_EQ(read.level.name, "Erste Kurve \t");  // only blanks are trimmed
+    EXPECT_EQ(read.level.startPos, 12);
+    EXPECT_EQ(read.level.startDir, 7);
+    EXPECT_EQ(read.level.endPos, 77);
+    EXPECT_EQ(read.level.carPicture, "\\bmp\\AutoDLUO.bmp");
+    EXPECT_EQ(read.level.endMarker, "\\bmp\\StraekRU.bmp");
+    EXPECT_EQ(read.level.cells[77].tag, "104");  // the end cell keeps its code
+    EXPECT_EQ(read.level.cells[77].picture, "\\bmp\\StraskRU.bmp");
+
+    lines[401] = "13.5";
+    EXPECT_EQ(readLevel(lines).level.startPos, 14);
+}
+
+TEST(LevelReader, EndMarkerOnlyOnAPlainStreetCarOnlyForDirectionsOneToEight) {
+    struct Case {
+        const char* endLine;
+        const char* marker;
+    };
+    const Case cases[] = {{"104", "\\bmp\\StraekRU.bmp"}, {"0111", "\\bmp\\StraeAB.bmp"}, {"227", ""},
+                          {"9010451", ""},              {"205", ""},                   {"", ""}};
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = emptyLevelLines();
+        cellLine(lines, 1) = c.endLine;
+        EXPECT_EQ(readLevel(lines).level.endMarker, c.marker) << c.endLine;
+    }
+    for (const char* direction : {"0", "9", "-1"}) {
+        std::vector<std::string> lines = emptyLevelLines();
+        lines[402] = direction;
+        const LevelRead read = readLevel(lines);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(read.level.carPicture, "") << direction;
+        EXPECT_EQ(std::to_string(read.level.startDir), direction);
+    }
+}
+
+TEST(LevelReader, BadFilesGiveAnErrorAndAGermanMessage) {
+    struct Case {
+        int line;  // 0-based line to change, -1 to cut the file to 120 lines
+        const char* text;
+        LevelError error;
+        const char* message;
+    };
+    const Case cases[] = {
+        {-1, "", LevelError::TooFewLines, "Die Datei hat nur 120 von 404 Zeilen."},
+        {401, "512", LevelError::StartOffBoard, "Die Startposition 512 liegt nicht auf dem Spielfeld (0 bis 399)."},
+        {401, "-1", LevelError::StartOffBoard, "Die Startposition -1 liegt nicht auf dem Spielfeld (0 bis 399)."},
+        {403, "400", LevelError::EndOffBoard, "Die Zielposition 400 liegt nicht auf dem Spielfeld (0 bis 399)."},
+        {401, "70000", LevelError::ValueOutOfRange,
+         "Der Wert 70000 in Zeile 402 (Startposition) liegt nicht im Bereich von -32768 bis 32767."},
+        {402, "1e300", LevelError::ValueOutOfRange,
+         "Der Wert 1E+300 in Zeile 403 (Startrichtung) liegt nicht im Bereich von -32768 bis 32767."},
+        {403, "32767.5", LevelError::ValueOutOfRange,
+         "Der Wert 32767.5 in Zeile 404 (Zielposition) liegt nicht im Bereich von -32768 bis 32767."},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = emptyLevelLines();
+        if (c.line < 0)
+            lines.resize(120);
+        else
+            lines[c.line] = c.text;
+        const LevelRead read = readLevel(lines);
+        EXPECT_EQ(read.error, c.error) << c.message;
+        EXPECT_EQ(read.message, c.message);
+    }
+}
+
+TEST(LevelReader, BytesEndTheirLinesWithCrLfCrOrLf) {
+    std::string crlf, cr, lf;
+    for (const std::string& line : emptyLevelLines()) {
+        crlf += line + "\r\n";
+        cr += line + "\r";
+        lf += line + "\n";
+    }
+    for (const std::string& bytes : {crlf, cr, lf, crlf.substr(0, crlf.size() - 2), crlf + "\r\n405\r\n"}) {
+        const LevelRead read = readLevelBytes(bytes);
+        ASSERT_TRUE(read.ok()) << read.message;
+        EXPECT_EQ(read.level.endPos, 1);
+    }
+    EXPECT_EQ(readLevelBytes("").message, "Die Datei hat nur 0 von 404 Zeilen.");
+    EXPECT_EQ(readLevelBytes(crlf.substr(0, crlf.size() - 4)).error, LevelError::TooFewLines);
+}
