@@ -12,7 +12,12 @@
 
 #include <array>
 #include <functional>
+#include <ostream>
 #include <string>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << '{' << texts.join(", ").toStdString() << '}'; }
 
 namespace game_test {
 
