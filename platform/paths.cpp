@@ -5,8 +5,12 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <dirent.h>
+
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace platform {
@@ -39,19 +43,45 @@ bool isFolder(const QString& path) {
     return std::filesystem::is_directory(fsPath(path), error);
 }
 
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalAsciiIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
+
 // The entry of `folder` whose name equals `name` but for letter case; of several,
 // the first in plain code order, so the answer does not depend on the listing order.
 std::optional<QString> caseInsensitiveEntry(const QString& folder, const QString& name, bool needFolder) {
-    std::error_code error;
-    std::optional<QString> best;
-    for (std::filesystem::directory_iterator it(fsPath(folder), error), end; !error && it != end;
-         it.increment(error)) {
-        const QString entry = QString::fromStdString(it->path().filename().string());
-        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (needFolder && !isFolder(joined(folder, entry))) continue;
-        if (!best || entry < *best) best = entry;
+    const std::string wanted = name.toStdString();
+    const bool asciiWanted = isAscii(wanted);
+    // readdir straight: a folder holds some hundred bitmaps, and this runs for
+    // every name asked for in another letter case.
+    DIR* listing = ::opendir(folder.toStdString().c_str());
+    if (!listing) return std::nullopt;
+    std::optional<std::string> best;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view entryName(entry->d_name);
+        // Plain ASCII names (nearly all) are compared as bytes.
+        const bool same = asciiWanted && isAscii(entryName)
+                              ? equalAsciiIgnoringCase(entryName, wanted)
+                              : QString::fromUtf8(entryName.data(), static_cast<qsizetype>(entryName.size()))
+                                        .compare(name, Qt::CaseInsensitive) == 0;
+        if (!same || entryName == "." || entryName == "..") continue;
+        if (needFolder && !isFolder(joined(folder, QString::fromUtf8(entry->d_name)))) continue;
+        if (!best || entryName < *best) best = std::string(entryName);
     }
-    return best;
+    ::closedir(listing);
+    if (!best) return std::nullopt;
+    return QString::fromStdString(*best);
 }
 
 QString resolveUnder(const QString& base, const QStringList& components) {
