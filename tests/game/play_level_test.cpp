@@ -1,0 +1,54 @@
+// Level 1 played through the window from start to finish: the menu, the start
+// button, the solver's keys typed into the focused button, the ticks of the step timer.
+#include "game_window_fixture.h"
+
+#include "game/level_reader.h"
+#include "platform/paths.h"
+#include "platform/text/cp1252.h"
+#include "platform/text/text_file.h"
+#include "tests/support/level_solver.h"
+
+namespace game_test {
+namespace {
+
+TEST_F(GameWindowTest, LevelOneIsWonThroughTheWindow) {
+    const auto file = platform::readTextFile(platform::programFolder() + "\\lev1-9\\level1.lev");
+    ASSERT_TRUE(file.ok());
+    const pendix::LevelRead read = pendix::readLevel(file.lines);
+    ASSERT_TRUE(read.ok());
+    const auto plan = pendix::solver::solve(read.level);
+    ASSERT_TRUE(plan.has_value());
+    ASSERT_GT(plan->presses, 0);  // the level needs the player
+
+    window.mnuLevel1.click();
+    window.cmdLevelStart.click();
+    ASSERT_TRUE(window.tmeWeiter.enabled());
+    for (const pendix::solver::Key key : plan->keys) {
+        ASSERT_TRUE(fakes.messages.shown.empty());
+        if (key == pendix::solver::Key::Left) type(window.cmdLevelStart, '4');
+        if (key == pendix::solver::Key::Right) type(window.cmdLevelStart, '6');
+        ASSERT_TRUE(window.tmeWeiter.fire());
+    }
+
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    const QString name = platform::fromCp1252(read.level.name);
+    EXPECT_EQ(fakes.messages.shown[0].text, "Herzlichen Glückwunsch!\r\rSie haben das Level: " + name + " geschafft.");
+    EXPECT_EQ(fakes.messages.shown[0].title, "Pendix");
+    EXPECT_FALSE(window.tmeWeiter.enabled());
+
+    // One wave per move, then the applause: the counter shows the moves plus the winning tick.
+    const QStringList waves = playedWaves();
+    ASSERT_FALSE(waves.isEmpty());
+    EXPECT_EQ(waves.back(), "\\wav\\applaus.wav");
+    const auto moves = waves.count("\\wav\\gerade.wav") + waves.count("\\wav\\kurve.wav");
+    EXPECT_EQ(moves, plan->ticks - 1);
+    EXPECT_EQ(window.txtGF.text(), QString::number(moves + 1));
+
+    EXPECT_EQ(window.CarPos, window.EndPos);
+    EXPECT_TRUE(window.pic(window.EndPos).visible());
+    EXPECT_TRUE(window.pic(window.EndPos).picture().sourcePath().startsWith("\\bmp\\Aute"));
+    EXPECT_FALSE(window.pic(window.EndPos).picture().isEmpty());
+}
+
+}  // namespace
+}  // namespace game_test
