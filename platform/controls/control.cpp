@@ -31,7 +31,12 @@ Control::~Control() {
 }
 
 void Control::attach(Form& form, QWidget* parent, const Rect& rect) {
-    detach();
+    if (widget_) {  // placed twice in one design: the later place counts
+        QWidget* old = widget_.data();
+        detach();
+        old->hide();
+        old->deleteLater();
+    }
     common_ = Common{};
     resetProperties();
     common_.rect = rect;

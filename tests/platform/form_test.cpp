@@ -30,6 +30,7 @@ public:
         lbl.onClick = [this](int index) { clicks.push_back("lbl" + std::to_string(index)); };
         Timer.onTimer = [this] { ++ticks; };
         mnuSound.onClick = [this] { clicks.push_back("Sound"); };
+        mnuStraße.onClick = [this](int index) { clicks.push_back("Straße " + std::to_string(index)); };
     }
 
     Label lblTitel;
@@ -39,7 +40,8 @@ public:
     ControlArray<Label> lbl;
     ControlArray<GraphicalButton> cmd;
     platform::Timer Timer;
-    MenuItem mnuOptionen, mnuSound, mnuEnde;
+    MenuItem mnuOptionen, mnuSound, mnuStraßen, mnuEnde;
+    ControlArray<MenuItem> mnuStraße;
 
     int loads = 0;  // the window's own variables survive unloading
     int ticks = 0;
@@ -81,6 +83,9 @@ protected:
         mnuSound.setCaption("Sound");
         mnuSound.setShortcut("Ctrl+S");
         mnuSound.setChecked(true);
+        mnuOptionen.addItem(mnuStraßen);
+        mnuStraßen.setCaption("Straßen");
+        for (int i = 0; i < 2; ++i) mnuStraßen.addItem(mnuStraße.add(i)).setCaption(QString("Straße %1").arg(i + 1));
         addMenu(mnuEnde);
         mnuEnde.setCaption("Ende!");
     }
@@ -276,6 +281,10 @@ TEST_F(FormTest, MenusKeepTheirCheckMarkUntilTheHandlerChangesIt) {
     form.mnuSound.setEnabled(false);
     form.mnuSound.click();
     EXPECT_FALSE(form.mnuSound.checked());
+
+    form.mnuStraße(1).action()->trigger();  // an item of a sub-menu, in an array
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"Sound", "Straße 1"}));
+    EXPECT_EQ(form.mnuStraßen.menu()->actions().size(), 2);
 
     form.popupMenu(form.mnuOptionen);
     EXPECT_EQ(fakes.modal.popups, std::vector<QString>{"Optionen"});
