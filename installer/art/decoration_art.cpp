@@ -241,7 +241,7 @@ void drawFallbackTree(QPainter& p, int variant) {
     const QColor greens[] = {QColor(40, 150, 40), QColor(240, 140, 30), QColor(210, 40, 30), QColor(250, 160, 200),
                              QColor(70, 190, 60)};
     drawShadow(p, 22);
-    switch (variant % 4) {
+    switch (variant == 5 ? 0 : variant % 4) {  // the apple tree stays round
         case 1: drawPine(p, QPointF(20, 35), 30, QColor(20, 110, 50)); break;
         case 2: drawPalm(p); break;
         default: drawRoundTree(p, QPointF(20, 35), 32, greens[(variant / 4) % 5]); break;
@@ -342,12 +342,14 @@ void drawGrove(QPainter& p, bool emoji) {
 
 }  // namespace
 
-QImage decorationTile(int code) {
+QImage decorationTile(int code) { return decorationTile(code, emojiFontAvailable()); }
+
+QImage decorationTile(int code, bool withEmoji) {
     QImage img = grassTile(std::uint32_t(code));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const Decoration& d = decorationOf(code);
-    const bool emoji = emojiFontAvailable();
+    const bool emoji = withEmoji;
     switch (d.drawn) {
         case Drawn::Pitch: drawPitch(p); break;
         case Drawn::Court: drawCourt(p); break;

@@ -6,5 +6,7 @@
 namespace pendix::installer {
 
 QImage decorationTile(int code);
+// The same with the emoji font used or not, whatever is installed.
+QImage decorationTile(int code, bool withEmoji);
 
 }  // namespace pendix::installer

@@ -5,10 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "installer/art/decoration_art.h"
+#include "installer/art/grass.h"
 #include "installer/cp1252.h"
 #include "installer/data_folder.h"
 #include "installer/file_list.h"
 #include "installer/install_data.h"
+#include "shared/tile_catalogue.h"
 
 using namespace pendix::installer;
 
@@ -62,4 +65,23 @@ TEST(InstallData, ReportsAFolderItCannotCreate) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.message.startsWith("Das Verzeichnis")) << result.message.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("dateien.lst")));
+}
+
+TEST(DecorationTile, ShowsSomethingOnTheGrassWithAndWithoutTheEmojiFont) {
+    // What the picture draws: the pixels that differ from its bare grass.
+    auto drawnPixels = [](const QImage& img, int code) {
+        const QImage grass = grassTile(std::uint32_t(code));
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != grass.pixel(x, y);
+        return n;
+    };
+    for (int code : pendix::allTileCodes()) {
+        if (code < 301 || code > 721) continue;
+        for (bool withEmoji : {true, false}) {
+            const QImage tile = decorationTile(code, withEmoji);
+            EXPECT_EQ(tile.size(), QSize(40, 40));
+            EXPECT_GT(drawnPixels(tile, code), 200) << code << (withEmoji ? " with emoji" : " drawn");
+        }
+    }
 }
