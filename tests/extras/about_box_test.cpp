@@ -120,6 +120,7 @@ TEST_F(AboutBoxTest, InfoTwiceWhileOpenBringsTheSameWindowWithoutLoadingAgain) {
     EXPECT_EQ(infoWindows, 1);
     EXPECT_EQ(info.Label1.caption(), "Pendix");
     EXPECT_FALSE(fakes.cursor.waiting());
+    EXPECT_TRUE(game.lbllvlneu.caption().endsWith(info.lbl(2).caption()));  // one contact address
 }
 
 TEST_F(AboutBoxTest, TheLinksOpenTheWebPageAndTheMailWithTheProductTitle) {

@@ -46,13 +46,14 @@ TEST_F(FileListDialogTest, ShowsTheFoldersOfTheListAndTheTotalsOfAllListedFiles)
     writeFile("\\wav\\kurve.wav", 100);
     writeFile("\\wav\\Gr\xc3\xb6\xc3\x9f" "e.wav", 20);  // "Größe.wav" on disk; Windows-1252 in the list
     writeFile("\\tavrik.exe", 3);
-    writeList("\\wav\\\r\nkurve.wav\r\nGr\xf6\xdf" "e.wav\r\n\r\n[]\r\ntavrik.exe\r\n\r\n");
+    // The list names "\WAV\" and "Kurve.wav": names are found without regard to letter case.
+    writeList("\\WAV\\\r\nKurve.wav\r\nGr\xf6\xdf" "e.wav\r\n\r\n[]\r\ntavrik.exe\r\n\r\n");
     frmDateiLst& shown = open();
     ASSERT_TRUE(shown.isVisible());
     EXPECT_EQ(shown.caption(), "Datei - Info");
     EXPECT_EQ(shown.clientWidth(), 6375);
     EXPECT_EQ(shown.clientHeight(), 3615);
-    EXPECT_EQ(entries(shown.lstVerzeichnisse), (QStringList{"\\wav", ""}));
+    EXPECT_EQ(entries(shown.lstVerzeichnisse), (QStringList{"\\WAV", ""}));
     EXPECT_EQ(shown.lstVerzeichnisse.listIndex(), -1);
     EXPECT_EQ(shown.window()->focusWidget(), shown.lstVerzeichnisse.widget());
     EXPECT_EQ(shown.lstDateien.listCount(), 0);
@@ -63,7 +64,9 @@ TEST_F(FileListDialogTest, ShowsTheFoldersOfTheListAndTheTotalsOfAllListedFiles)
     EXPECT_FALSE(fakes.cursor.waiting());
 
     chooseFolder(0);
-    EXPECT_EQ(entries(shown.lstDateien), (QStringList{"kurve.wav", "Größe.wav"}));
+    EXPECT_EQ(entries(shown.lstDateien), (QStringList{"Kurve.wav", "Größe.wav"}));
+    chooseFile(0);
+    EXPECT_EQ(shown.txtGröße.text(), "100");
     chooseFile(1);
     EXPECT_EQ(shown.txtGröße.text(), "20");
     chooseFolder(1);  // the program folder itself, from the empty bracket header
