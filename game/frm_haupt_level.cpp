@@ -63,7 +63,7 @@ void frmHaupt::LoadLevel(const QString& path) {
         const LevelCell& cell = level.cells[static_cast<std::size_t>(i)];
         // Every drawn cell reads its bitmap from disk now; a missing file leaves the cell bare.
         if (!cell.picture.empty()) cmd(i).setPicture(platform::loadPicture(cell.picture));
-        cmd(i).setTag(QString::fromLatin1(cell.tag.data(), static_cast<qsizetype>(cell.tag.size())));
+        cmd(i).setTag(platform::fromCp1252(cell.tag));  // StepCar reads it back as the same bytes
         if (cell.animated) AnimCells[static_cast<std::size_t>(i)] = 1;
     }
     StartPos = level.startPos;

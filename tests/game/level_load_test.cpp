@@ -125,6 +125,18 @@ TEST_F(GameWindowTest, ClearBoardLeavesTheDriveAlone) {
     }
 }
 
+TEST_F(GameWindowTest, TheAnimationTimerTurnsTheIconAndTheAnimatedCells) {
+    const QString path = writeLevel("sample.lvl", "Bewegt", sampleCells(), 5, 3, 10);
+    window.ClearBoard();
+    window.LoadLevel(path);
+    ASSERT_EQ(window.AnimCells[3], 1);
+    ASSERT_TRUE(window.Timer.fire());
+    EXPECT_EQ(window.AnimCells[3], 2);
+    EXPECT_EQ(window.cmd(3).picture().sourcePath(), "\\bmp\\deko\\ani\\Ani0052.bmp");
+    EXPECT_EQ(window.IconStep, 1);
+    EXPECT_EQ(window.icon().sourcePath(), "\\ico\\auto01.ico");
+}
+
 TEST_F(GameWindowTest, AFileTheGameCannotUseGivesAMessageAndAnEmptyWindow) {
     struct Case {
         const char* what;
