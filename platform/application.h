@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <typeindex>
 #include <utility>
@@ -50,12 +51,17 @@ public:
     const QString& title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
 
+    // How to reach the program's main window (see main_form.h).
+    void setMainFormAccess(std::function<Form&()> access) { mainFormAccess_ = std::move(access); }
+    const std::function<Form&()>& mainFormAccess() const { return mainFormAccess_; }
+
 private:
     QApplication qt_;
     QString title_;
     std::unique_ptr<detail::KeyDispatcher> keys_;
     std::unique_ptr<Services> services_;
     Services* previousServices_ = nullptr;
+    std::function<Form&()> mainFormAccess_;
     std::vector<std::pair<std::type_index, std::unique_ptr<Form>>> forms_;  // last: destroyed first
 };
 

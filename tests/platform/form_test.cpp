@@ -7,6 +7,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "platform/main_form.h"
 #include "platform/services/test_services.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,15 @@ TEST_F(FormTest, EveryLoadStartsFromTheDesignWhileTheFormsVariablesSurvive) {
     EXPECT_TRUE(form.Timer.enabled());
     EXPECT_TRUE(form.mnuSound.checked());
     EXPECT_NE(form.lblTitel.widget(), nullptr);
+}
+
+TEST_F(FormTest, TheMainFormIsTheNamedClassesInstance) {
+    EXPECT_EQ(mainForm(), nullptr);
+    setMainForm<frmProbe>();
+    EXPECT_EQ(mainForm(), &instance<frmProbe>());
+    mainForm()->setTag("/lvlneu/a.lvl");
+    EXPECT_EQ(instance<frmProbe>().tag(), "/lvlneu/a.lvl");
+    Application::current().setMainFormAccess({});
 }
 
 TEST_F(FormTest, FormUnloadCanRefuseAndTheCloseBoxAsksIt) {
