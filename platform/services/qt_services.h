@@ -75,7 +75,7 @@ public:
     void setDefault() override;
 
 private:
-    bool waiting_ = false;
+    int depth_ = 0;
 };
 
 class QtModalLoop : public ModalLoop {

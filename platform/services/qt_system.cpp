@@ -31,19 +31,16 @@ void QtProgramEnder::end() {
 }
 
 QtScreenCursor::~QtScreenCursor() {
-    if (waiting_) QApplication::restoreOverrideCursor();
+    if (depth_ > 0) QApplication::restoreOverrideCursor();
 }
 
 void QtScreenCursor::setWait() {
-    if (waiting_) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    waiting_ = true;
+    if (depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void QtScreenCursor::setDefault() {
-    if (!waiting_) return;
-    QApplication::restoreOverrideCursor();
-    waiting_ = false;
+    if (depth_ == 0) return;
+    if (--depth_ == 0) QApplication::restoreOverrideCursor();
 }
 
 }  // namespace platform

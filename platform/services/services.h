@@ -76,8 +76,9 @@ public:
 class ScreenCursor {
 public:
     virtual ~ScreenCursor() = default;
-    // The screen's mouse pointer is a setting, not a stack: one setDefault undoes
-    // any number of setWait.
+    // Waits nest: the hourglass shows from the first setWait until the matching
+    // setDefault (a handler that sets and restores it inside another's long work
+    // leaves the outer wait in force). A setDefault with no wait open does nothing.
     virtual void setWait() = 0;
     virtual void setDefault() = 0;
 };

@@ -92,9 +92,16 @@ class RecordingScreenCursor : public ScreenCursor {
 public:
     enum class Call { Wait, Default };
     std::vector<Call> calls;
-    bool waiting() const { return !calls.empty() && calls.back() == Call::Wait; }
-    void setWait() override { calls.push_back(Call::Wait); }
-    void setDefault() override { calls.push_back(Call::Default); }
+    int depth = 0;  // open waits, counted as the real cursor counts them
+    bool waiting() const { return depth > 0; }
+    void setWait() override {
+        calls.push_back(Call::Wait);
+        ++depth;
+    }
+    void setDefault() override {
+        calls.push_back(Call::Default);
+        if (depth > 0) --depth;
+    }
 };
 
 // Instead of spinning an event loop, a modal showing shows the form and runs the

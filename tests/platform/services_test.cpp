@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -92,9 +93,26 @@ TEST_F(ServicesTest, LinksAndProgramsAreHandedOnExactly) {
     endProgram();
     EXPECT_EQ(fakes.ender.ends, 1);
     setWaitCursor();
+    setWaitCursor();  // a short handler inside long work
+    setDefaultCursor();
     EXPECT_TRUE(fakes.cursor.waiting());
     setDefaultCursor();
+    setDefaultCursor();  // one too many: nothing
     EXPECT_FALSE(fakes.cursor.waiting());
+    setWaitCursor();
+    EXPECT_TRUE(fakes.cursor.waiting());
+}
+
+TEST_F(ServicesTest, TheScreenCursorShowsTheHourglassUntilTheOutermostWaitEnds) {
+    QtScreenCursor cursor;
+    cursor.setWait();
+    cursor.setWait();
+    cursor.setDefault();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    cursor.setDefault();
+    cursor.setDefault();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ServicesTest, TheHelpViewerShowsAFileFromItsBeginningOrSaysWhyNot) {
