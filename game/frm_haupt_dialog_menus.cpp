@@ -1,10 +1,22 @@
 // The menu items that open the level chooser and the speed dialog.
+#include "game/frm_geschwindigkeit.h"
 #include "game/frm_haupt.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
+
+#include "platform/application.h"
 
 namespace pendix {
 
-void frmHaupt::mnuNLö_Click() {}
+// "Neues Level öffnen": the chooser answers in this window's Tag; "" is a cancel.
+// A driving car drives on meanwhile and through the new level's loading.
+void frmHaupt::mnuNLö_Click() {
+    platform::instance<frmLevelauswahl>().showModal();
+    if (tag().isEmpty()) return;
+    ClearBoard();
+    LoadLevel(tag());
+}
 
-void frmHaupt::mnuEinstellen_Click() {}
+// "Einstellen": the speed dialog sets the step timer itself.
+void frmHaupt::mnuEinstellen_Click() { platform::instance<frmGeschwindigkeit>().showModal(); }
 
 }  // namespace pendix

@@ -1,13 +1,13 @@
-// The tile and icon animation on plain button sets and a small window.
+// The tile animation on plain button sets, the icon animation on real windows.
+#include "game_window_fixture.h"
 #include "program_folder.h"
 
-#include "shared/animation/icon_animation.h"
+#include "game/frm_geschwindigkeit.h"
 #include "shared/animation/tile_animation.h"
 
 #include "platform/application.h"
-#include "platform/controls/timer.h"
-#include "platform/form.h"
-#include "platform/services/test_services.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -150,63 +150,58 @@ TEST_F(TileAnimation, ASetAdvancesEveryAnimatedButtonAndNothingElse) {
     EXPECT_EQ(cmd(1).tag(), "101");
 }
 
-// A window with nothing but its icon timer.
-class IconWindow : public platform::Form {
-public:
-    IconWindow() {
-        Timer.onTimer = [this] { pendix::AnimateIcon(*this, IconStep); };
-    }
-    std::int16_t IconStep = 0;
-    platform::Timer Timer;
-
+// The icon on the real windows: the speed dialog (unloaded at every close) and the game window.
+class IconAnimation : public dialogs_test::GameWindowTest {
 protected:
-    void design() override {
-        setCaption(QStringLiteral("Symbol"));
-        place(Timer);
-        Timer.setInterval(100);
-    }
+    pendix::frmGeschwindigkeit& dialog = platform::instance<pendix::frmGeschwindigkeit>();
 };
 
 QString iconPath(int n) { return QStringLiteral("\\ico\\auto%1.ico").arg(n, 2, 10, QChar(u'0')); }
 
-class IconAnimation : public ::testing::Test {
-protected:
-    ~IconAnimation() override { platform::dropInstances(); }
-    ProgramFolder folder;
-    platform::ScopedTestServices fakes;
-    IconWindow& window = platform::instance<IconWindow>();
-};
-
 TEST_F(IconAnimation, RunsOneToFifteenAndBackToOne) {
-    window.load();
+    dialog.load();
     for (int n = 1; n <= 15; ++n) {
-        ASSERT_TRUE(window.Timer.fire());
-        EXPECT_EQ(window.icon().sourcePath(), iconPath(n));
-        EXPECT_FALSE(window.icon().isEmpty());
+        ASSERT_TRUE(dialog.Timer.fire());
+        EXPECT_EQ(dialog.icon().sourcePath(), iconPath(n));
+        EXPECT_FALSE(dialog.icon().isEmpty());
     }
-    window.Timer.fire();
-    EXPECT_EQ(window.icon().sourcePath(), iconPath(1));
-    EXPECT_EQ(window.IconStep, 1);
+    dialog.Timer.fire();
+    EXPECT_EQ(dialog.icon().sourcePath(), iconPath(1));
+    EXPECT_EQ(dialog.IconStep, 1);
 }
 
-TEST_F(IconAnimation, AWindowShownAgainGoesOnWithTheNextFrame) {
-    window.load();
-    for (int i = 0; i < 3; ++i) window.Timer.fire();
-    window.unload();
-    window.load();
-    window.Timer.fire();
-    EXPECT_EQ(window.icon().sourcePath(), iconPath(4));
+TEST_F(IconAnimation, ADialogShownAgainGoesOnWithTheNextFrame) {
+    dialog.load();
+    for (int i = 0; i < 3; ++i) dialog.Timer.fire();
+    dialog.cmdAbbrechen.click();
+    ASSERT_FALSE(dialog.isLoaded());
+    dialog.load();
+    dialog.Timer.fire();
+    EXPECT_EQ(dialog.icon().sourcePath(), iconPath(4));
 }
 
 TEST_F(IconAnimation, AMissingIconKeepsTheIconAndTheCycleGoesOn) {
     folder.remove("\\ico\\auto02.ico");
-    window.load();
-    window.Timer.fire();
-    window.Timer.fire();
-    EXPECT_EQ(window.icon().sourcePath(), iconPath(1));
-    EXPECT_EQ(window.IconStep, 2);
-    window.Timer.fire();
-    EXPECT_EQ(window.icon().sourcePath(), iconPath(3));
+    dialog.load();
+    dialog.Timer.fire();
+    dialog.Timer.fire();
+    EXPECT_EQ(dialog.icon().sourcePath(), iconPath(1));
+    EXPECT_EQ(dialog.IconStep, 2);
+    dialog.Timer.fire();
+    EXPECT_EQ(dialog.icon().sourcePath(), iconPath(3));
+}
+
+TEST_F(IconAnimation, TheGameWindowsTickChangesTheIconBeforeAnyTile) {
+    game.cmd(0).setTag("801");
+    game.cmd(0).setPicture(platform::loadPicture("\\bmp\\deko\\ani\\Ani0101.bmp"));
+    game.AnimCells[0] = 1;
+    QString tileAtIconChange;
+    QObject::connect(game.window(), &QWidget::windowIconChanged,
+                     [&] { tileAtIconChange = game.cmd(0).picture().sourcePath(); });
+    ASSERT_TRUE(game.Timer.fire());
+    EXPECT_EQ(tileAtIconChange, aniPath("Ani0101"));
+    EXPECT_EQ(game.cmd(0).picture().sourcePath(), aniPath("Ani0102"));
+    EXPECT_EQ(game.icon().sourcePath(), iconPath(1));
 }
 
 }  // namespace
