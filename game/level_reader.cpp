@@ -87,10 +87,13 @@ LevelRead readLevel(std::span<const std::string> lines) {
     for (Number& number : numbers) {
         const double value = platform::numericValue(lines[number.line - 1]);
         const std::optional<std::int16_t> whole = platform::toInt16(value);
-        if (!whole)
-            return failure(LevelError::ValueOutOfRange,
-                           "Der Wert " + numberText(value) + " in Zeile " + std::to_string(number.line) + " (" +
-                               number.meaning + ") liegt nicht im Bereich von -32768 bis 32767.");
+        if (!whole) {
+            // A value beyond any double has no text of its own: name only the line.
+            const std::string shown = std::isfinite(value) ? numberText(value) + " " : "";
+            return failure(LevelError::ValueOutOfRange, "Der Wert " + shown + "in Zeile " + std::to_string(number.line) +
+                                                            " (" + number.meaning +
+                                                            ") liegt nicht im Bereich von -32768 bis 32767.");
+        }
         number.value = *whole;
     }
     const std::int16_t startPos = numbers[0].value;

@@ -137,6 +137,8 @@ TEST(LevelReader, BadFilesGiveAnErrorAndAGermanMessage) {
          "Der Wert 70000 in Zeile 402 (Startposition) liegt nicht im Bereich von -32768 bis 32767."},
         {402, "1e300", LevelError::ValueOutOfRange,
          "Der Wert 1E+300 in Zeile 403 (Startrichtung) liegt nicht im Bereich von -32768 bis 32767."},
+        {403, "-1e999", LevelError::ValueOutOfRange,
+         "Der Wert in Zeile 404 (Zielposition) liegt nicht im Bereich von -32768 bis 32767."},
         {403, "32767.5", LevelError::ValueOutOfRange,
          "Der Wert 32767.5 in Zeile 404 (Zielposition) liegt nicht im Bereich von -32768 bis 32767."},
     };
