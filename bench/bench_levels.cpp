@@ -1,0 +1,61 @@
+#include "bench_levels.h"
+
+#include "shared/level_file.h"
+#include "shared/tile_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <array>
+#include <string>
+
+namespace bench {
+namespace {
+
+using Cells = std::array<std::string, pendix::kCellCount>;
+
+QString write(const QString& folder, const QString& name, const std::string& title, const Cells& cells, int start,
+              int direction, int end) {
+    const std::string bytes = pendix::levelFileBytes(title, cells, start, direction, end);
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0) return {};
+    return path;
+}
+
+}  // namespace
+
+QString writeFullBoardLevel(const QString& folder) {
+    const auto& codes = pendix::allTileCodes();
+    Cells cells;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const int code = codes[i % codes.size()];
+        cells[i] = std::to_string(code);
+        if (pendix::familyOf(code) == pendix::Family::Transporter) cells[i] += "0451";
+    }
+    return write(folder, QStringLiteral("full.lvl"), "Volles Brett", cells, 0, 3, 399);
+}
+
+QString writeLoopLevel(const QString& folder) {
+    constexpr int last = pendix::kColumns - 1;
+    constexpr int bottom = pendix::kCellCount - pendix::kColumns;
+    Cells cells;
+    for (int i = 0; i < pendix::kCellCount; ++i) {
+        const int column = i % pendix::kColumns;
+        const int row = i / pendix::kColumns;
+        const bool edgeRow = row == 0 || row == pendix::kRows - 1;
+        const bool edgeColumn = column == 0 || column == last;
+        std::string& cell = cells[static_cast<std::size_t>(i)];
+        if (edgeRow && edgeColumn)
+            cell = i == 0 ? "104" : i == last ? "106" : i == bottom ? "103" : "105";
+        else if (edgeRow)
+            cell = "102";
+        else if (edgeColumn)
+            cell = "101";
+        else
+            cell = std::to_string(801 + i % pendix::kAnimationKinds);
+    }
+    return write(folder, QStringLiteral("loop.lvl"), "Rundkurs", cells, 1, 3, 212);
+}
+
+}  // namespace bench
