@@ -4,8 +4,10 @@
 #include "platform/services/services.h"
 
 #include <QPointer>
+#include <QByteArray>
 #include <QUrl>
 
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -47,10 +49,19 @@ public:
     void command(const QString& command) override;
 
 private:
+    // One sound effect per wave file, with the bytes it was loaded from. It loads
+    // again only when the file has changed: a reload makes Qt's sample loader hold
+    // up the program until the whole file is decoded, at every step of the car.
+    struct LoadedWave {
+        std::unique_ptr<QSoundEffect> effect;
+        QByteArray bytes;
+    };
+
     QString fileName_;
     QString deviceType_;
-    QUrl opened_;  // empty while closed or when the file is missing
-    std::unique_ptr<QSoundEffect> effect_;
+    QUrl opened_;             // empty while closed or when the file is missing
+    QByteArray openedBytes_;  // the opened file as "Open" read it from disk
+    std::map<QString, LoadedWave> waves_;
 };
 
 class QtProgramStarter : public ProgramStarter {

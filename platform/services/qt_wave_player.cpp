@@ -8,14 +8,18 @@
 #include <QFileInfo>
 #include <QSoundEffect>
 
+#include <optional>
+
 namespace platform {
 namespace {
 
-bool isPlayableWave(const QString& path) {
+// The bytes of a complete wave at `path`; nothing for a missing, damaged or cut-short one.
+std::optional<QByteArray> playableWave(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    return isCompleteWave(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (!isCompleteWave(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) return std::nullopt;
+    return bytes;
 }
 
 }  // namespace
@@ -25,19 +29,25 @@ QtWavePlayer::~QtWavePlayer() = default;
 
 void QtWavePlayer::command(const QString& command) {
     if (command.compare(u"Close", Qt::CaseInsensitive) == 0) {
-        if (effect_) effect_->stop();
+        for (auto& [path, wave] : waves_) wave.effect->stop();
         opened_.clear();
     } else if (command.compare(u"Open", Qt::CaseInsensitive) == 0) {
         const QFileInfo file(resolvePath(fileName_));
-        opened_ = file.isFile() && isPlayableWave(file.absoluteFilePath()) ? QUrl::fromLocalFile(file.absoluteFilePath())
-                                                                          : QUrl();
+        const std::optional<QByteArray> bytes =
+            file.isFile() ? playableWave(file.absoluteFilePath()) : std::optional<QByteArray>();
+        opened_ = bytes ? QUrl::fromLocalFile(file.absoluteFilePath()) : QUrl();
+        openedBytes_ = bytes.value_or(QByteArray());
     } else if (command.compare(u"Play", Qt::CaseInsensitive) == 0 && opened_.isValid()) {
-        if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-        // Dropping the source first makes the sound effect read the file again:
-        // a wave is loaded from disk each time it plays, like every data file.
-        effect_->setSource(QUrl());
-        effect_->setSource(opened_);
-        effect_->play();  // starts as soon as the sound is loaded
+        LoadedWave& wave = waves_[opened_.toLocalFile()];
+        if (!wave.effect) wave.effect = std::make_unique<QSoundEffect>();
+        // The file is read from disk at every "Open"; the sound is loaded again
+        // whenever what it read differs from what the effect holds.
+        if (wave.bytes != openedBytes_ || wave.effect->source() != opened_) {
+            wave.effect->setSource(QUrl());
+            wave.effect->setSource(opened_);
+            wave.bytes = openedBytes_;
+        }
+        wave.effect->play();  // starts as soon as the sound is loaded
     }
 }
 
