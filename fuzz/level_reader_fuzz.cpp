@@ -31,11 +31,13 @@ bool noneOrOnBoard(int cell) { return cell == -1 || onBoard(cell); }
 
 void drive(const pendix::Level& level, std::uint8_t steering)
 {
-    // The window keeps each tag in its button as text and reads it back as bytes.
+    // The window keeps each tag in its button as text and reads it back as bytes:
+    // the bytes must come back unchanged, or a transporter text would lose its length.
     std::array<QString, pendix::kCellCount> buttonTags;
     for (int i = 0; i < pendix::kCellCount; ++i) {
         const std::string& tag = level.cells[static_cast<std::size_t>(i)].tag;
-        buttonTags[static_cast<std::size_t>(i)] = QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size()));
+        buttonTags[static_cast<std::size_t>(i)] = platform::fromCp1252(tag);
+        require(platform::toCp1252(buttonTags[static_cast<std::size_t>(i)]) == tag);
     }
     const pendix::TagLookup tags = [&buttonTags](int cell) {
         require(onBoard(cell));
