@@ -8,6 +8,7 @@
 #   FUZZ_RUNS     inputs per worker (default 1500000; with 8 workers 12 million a target)
 #   FUZZ_SECONDS  time limit per target (default 600)
 #   FUZZ_JOBS     parallel workers (default: the number of cores)
+#   FUZZ_MAX_LEN  longest input in bytes (default 4096: a full level file is about 2 kB)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -17,6 +18,7 @@ read -r -a targets <<<"${FUZZ_TARGETS:-level_reader file_list}"
 runs=${FUZZ_RUNS:-1500000}
 seconds=${FUZZ_SECONDS:-600}
 jobs=${FUZZ_JOBS:-$(nproc)}
+max_len=${FUZZ_MAX_LEN:-4096}
 merge=0
 [ "${1:-}" = "--merge" ] && merge=1
 
@@ -39,7 +41,6 @@ for target in "${targets[@]}"; do
   logs="$build/logs/$target"
   artifacts="$build/crashes/$target"
   mkdir -p "$work" "$logs" "$artifacts"
-  rm -f "$logs"/*.log
 
   if [ "$merge" = 1 ]; then
     # Edges only (no hit counts), so a few dozen files cover what the corpus reached.
@@ -58,7 +59,8 @@ for target in "${targets[@]}"; do
   fi
 
   # Each worker runs its own share of inputs; -jobs keeps their logs apart.
-  ( cd "$logs" && "$binary" -jobs="$jobs" -workers="$jobs" -runs="$runs" \
+  rm -f "$logs"/fuzz-*.log
+  ( cd "$logs" && "$binary" -jobs="$jobs" -workers="$jobs" -runs="$runs" -max_len="$max_len" \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="$artifacts/" "$work" "$seeds" >/dev/null 2>&1 ) || true
 
