@@ -5,13 +5,13 @@
 #include "platform/services/services.h"
 #include "shared/animation/icon_animation.h"
 #include "shared/animation/tile_animation.h"
+#include "shared/board/board.h"
 #include "shared/tile_catalogue.h"
 
 namespace pendix {
 
 namespace {
 
-const QColor kBoardGreen(0, 128, 0);
 const QColor kTitleColor(64, 0, 0);
 const QString kHint = QStringLiteral(
     "Wenn sie ein neues Level entworfen haben, hängen sie die lvl - Datei im Verzeichnis "
@@ -68,7 +68,7 @@ void frmHaupt::design() {
     cmdLevelStart.setCaption(QStringLiteral("Level - Start"));
     cmdLevelStart.setToolTip(QStringLiteral("Klicken sie hier, um das aktuelle Level zu starten."));
 
-    designBoard();
+    designBoard(cmd, pic, [this](platform::Control& control, const platform::Rect& rect) { place(control, rect); });
 
     place(lbllvlneu, {120, 10680, 15015, 255});
     lbllvlneu.setAlignment(platform::Alignment::Center);
@@ -86,23 +86,6 @@ void frmHaupt::design() {
     MMControl.setVisible(false);
 
     designMenus();
-}
-
-void frmHaupt::designBoard() {
-    // The overlays are placed after all tile buttons so that they lie above them.
-    for (int i = 0; i < kCells; ++i) {
-        const int column = i % kColumns, row = i / kColumns;
-        auto& button = place(cmd.add(i), {120 + 600 * column, 1080 + 600 * row, 615, 615});
-        button.setBackColor(kBoardGreen);
-        button.setTag(QStringLiteral("0"));
-    }
-    for (int i = 0; i < kCells; ++i) {
-        const int column = i % kColumns, row = i / kColumns;
-        auto& overlay = place(pic.add(i), {240 + 600 * column, 1200 + 600 * row, 375, 375});
-        overlay.setBackColor(kBoardGreen);
-        overlay.setVisible(false);
-        overlay.setTag(QStringLiteral("0"));
-    }
 }
 
 void frmHaupt::designMenus() {

@@ -129,7 +129,6 @@ protected:
     void Form_Load() override;
 
 private:
-    void designBoard();
     void designMenus();
     void loadBuiltInLevel(int number);
     // A level file that cannot be used: a message naming it and the problem, and

@@ -4,31 +4,19 @@
 #include "shared/about_box/frm_info.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/first_start/first_start_probe.h"
+#include "shared/help/help_call.h"
 
-#include "platform/paths.h"
 #include "platform/services/services.h"
 
 namespace pendix {
-namespace {
-
-// A help file of the program folder, from its contents page; the viewer reports a missing file itself.
-void showHelpFile(platform::CommonDialog& dialog, const QString& file) {
-    platform::setWaitCursor();
-    dialog.setHelpFile(platform::programFolder() + file);
-    dialog.setHelpCommand(platform::CommonDialog::kHelpContents);
-    dialog.showHelp();
-    platform::setDefaultCursor();
-}
-
-}  // namespace
 
 void frmHaupt::FirstStartProbe() { passesFirstStartProbe(*this, &Timer); }
 
-void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\pendix.hlp")); }
+void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, "\\hilfe\\pendix.hlp"); }
 
-void frmHaupt::mnuObjekte_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\objekte.hlp")); }
+void frmHaupt::mnuObjekte_Click() { showHelpFile(CommonDialog, "\\hilfe\\objekte.hlp"); }
 
-void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, QStringLiteral("\\hilfe\\menuesch.hlp")); }
+void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, "\\hilfe\\menuesch.hlp"); }
 
 void frmHaupt::mnuSound1_Click() {
     platform::setWaitCursor();

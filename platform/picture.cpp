@@ -121,6 +121,15 @@ Picture loadPictureFile(const QString& path) {
     return PictureReader::readOrBlank(path, resolvePath(path));
 }
 
+Picture drawnPicture(const QString& name, const QPixmap& pixmap) {
+    Picture picture;
+    picture.sourcePath_ = name;
+    picture.pixmap_ = pixmap;
+    picture.icon_.addPixmap(pixmap);
+    picture.drawn_ = true;
+    return picture;
+}
+
 std::optional<Picture> tryLoadPictureFile(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
     return PictureReader::read(path, resolvePath(path));

@@ -24,9 +24,14 @@ public:
     // All images of an icon file; a bitmap gives an icon of its one image.
     const QIcon& icon() const { return icon_; }
 
+    // Made in code rather than read from a file ("stored with the window").
+    bool isDrawn() const { return drawn_; }
+
 private:
     friend class PictureReader;
+    friend Picture drawnPicture(const QString& name, const QPixmap& pixmap);
     QString sourcePath_;
+    bool drawn_ = false;
     QPixmap pixmap_;
     QIcon icon_;
 };
@@ -37,6 +42,11 @@ private:
 Picture loadPicture(std::string_view dataPath);
 // The same, but a missing file, a missing folder or bytes that are no picture give nothing.
 std::optional<Picture> tryLoadPicture(std::string_view dataPath);
+
+// A picture made in code, such as a window's own icon or a picture stored with
+// the window: no file behind it, so nothing can be missing. `name` stands where a
+// loaded picture has its path ("frmBeginn.Icon"), so tests can tell what is shown.
+Picture drawnPicture(const QString& name, const QPixmap& pixmap);
 
 // The same two for a full path (the level chooser hands out full paths).
 Picture loadPictureFile(const QString& path);

@@ -6,7 +6,6 @@
 #include "platform/paths.h"
 #include "platform/services/services.h"
 
-#include <QWidget>
 
 namespace pendix {
 
@@ -45,7 +44,7 @@ void frmBeginn::design() {
 
 void frmBeginn::Form_Load() {
     // A fixed icon of its own: the animated frames are part of the missing data.
-    if (QWidget* shown = window()) shown->setWindowIcon(welcomeIcon());
+    setIcon(welcomeIcon());
 }
 
 void frmBeginn::cmdOk_Click() {

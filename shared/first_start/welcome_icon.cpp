@@ -7,7 +7,7 @@
 namespace pendix {
 
 // A box with an arrow into it, in the few plain colours of a classic 16-colour icon.
-QIcon welcomeIcon() {
+platform::Picture welcomeIcon() {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -29,7 +29,7 @@ QIcon welcomeIcon() {
     painter.setBrush(QColor(255, 255, 0));
     painter.drawPath(arrow);
     painter.end();
-    return QIcon(pixmap);
+    return platform::drawnPicture(QStringLiteral("frmBeginn.Icon"), pixmap);
 }
 
 }  // namespace pendix

@@ -1,10 +1,10 @@
 #pragma once
 // The welcome box's own icon, drawn here: the box appears exactly when the
 // program folder's icon files are missing.
-#include <QIcon>
+#include "platform/picture.h"
 
 namespace pendix {
 
-QIcon welcomeIcon();
+platform::Picture welcomeIcon();
 
 }  // namespace pendix

@@ -74,6 +74,8 @@ TEST_F(FirstStartTest, TheBoxShowsItsWelcome) {
         EXPECT_EQ(shown.clientWidth(), 6495);
         EXPECT_EQ(shown.clientHeight(), 3195);
         EXPECT_TRUE(shown.centered());
+        EXPECT_TRUE(shown.icon().isDrawn());
+        EXPECT_EQ(shown.icon().sourcePath(), "frmBeginn.Icon");
         EXPECT_FALSE(shown.window()->windowIcon().isNull());
         EXPECT_EQ(shown.lblWillkommen.caption(), "Willkommen!");
         EXPECT_EQ(shown.lblWillkommen.font().name, "Arial");

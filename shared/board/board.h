@@ -1,0 +1,34 @@
+#pragma once
+// The board that the game and the editor show: 25 x 16 cells, each a tile button
+// `cmd`(i) with the overlay `pic`(i) centred above it (the car, or in the editor a
+// transporter's target arrow). Both main windows place it with designBoard() in
+// their design(), so it has one geometry and one look.
+#include "platform/controls/control_array.h"
+#include "platform/controls/geometry.h"
+#include "platform/controls/graphical_button.h"
+#include "platform/controls/picture_box.h"
+
+#include <QColor>
+
+#include <functional>
+
+namespace pendix {
+
+// The green of the board, the palettes and every tile's own background.
+inline const QColor kBoardGreen{0, 128, 0};
+
+// Cell i's tile button: 615 x 615 twips at Left 120 + 600 x column, Top 1080 +
+// 600 x row, so neighbours overlap by 15 twips.
+platform::Rect tileButtonRect(int cell);
+// Cell i's overlay: 375 x 375 twips, centred on the tile button.
+platform::Rect overlayRect(int cell);
+
+// How a window puts a control on its surface: its own Form::place.
+using PlaceOnForm = std::function<void(platform::Control&, const platform::Rect&)>;
+
+// The 400 tile buttons (green, tag "0"), then the 400 overlays above them
+// (green, no border, hidden, tag "0"), in cell order.
+void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
+                 platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);
+
+}  // namespace pendix

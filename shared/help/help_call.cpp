@@ -1,0 +1,17 @@
+#include "shared/help/help_call.h"
+
+#include "platform/paths.h"
+#include "platform/services/services.h"
+
+namespace pendix {
+
+void showHelpFile(platform::CommonDialog& dialog, std::string_view helpFile) {
+    platform::setWaitCursor();
+    dialog.setHelpFile(platform::programFolder() +
+                       QString::fromUtf8(helpFile.data(), static_cast<qsizetype>(helpFile.size())));
+    dialog.setHelpCommand(platform::CommonDialog::kHelpContents);
+    dialog.showHelp();
+    platform::setDefaultCursor();
+}
+
+}  // namespace pendix
