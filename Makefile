@@ -27,11 +27,9 @@ run: layout
 test: layout
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: layout
-	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DPENDIX_BENCH=ON >/dev/null
-	@cmake --build $(BUILD)-bench -j$(JOBS) --target pendix_bench tavrik.exe
-	@cd $(BUILD)-bench/Pendix && ./tavrik.exe
-	@QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/pendix_bench
+# Release build in $(BUILD)-bench/; the figures offscreen and under Xvfb.
+bench: deps
+	@tools/run-bench.sh $(BUILD)
 
 fuzz: deps
 	@tools/run-fuzz.sh

@@ -1,11 +1,14 @@
 #include "bench_window.h"
 
 #include "bench_levels.h"
+#include "probe/window_system_sync.h"
 
 #include "platform/application.h"
 #include "platform/paths.h"
 #include "shared/tile_catalogue.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -24,7 +27,9 @@ pendix::frmHaupt& shownWindow() {
 ShownGame::ShownGame()
     : window(shownWindow()),
       fullBoardLevel(writeFullBoardLevel(levels_.path())),
-      loopLevel(writeLoopLevel(levels_.path())) {}
+      loopLevel(writeLoopLevel(levels_.path())) {
+    paintAndSync();
+}
 
 ShownGame::~ShownGame() { platform::dropInstances(); }
 
@@ -37,6 +42,23 @@ std::string ShownGame::messages() const {
     std::string all;
     for (const auto& shown : services_.messages.shown) all += shown.text.simplified().toStdString() + "; ";
     return all;
+}
+
+void paintAndSync() {
+    QCoreApplication::processEvents();
+    syncWithWindowSystem();
+}
+
+PaintCount::PaintCount(const pendix::frmHaupt& window) {
+    for (int i = 0; i < pendix::frmHaupt::kCells; ++i) tileButtons_.insert(window.cmd(i).widget());
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+PaintCount::~PaintCount() { QCoreApplication::instance()->removeEventFilter(this); }
+
+bool PaintCount::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && tileButtons_.contains(watched)) ++buttons_;
+    return false;
 }
 
 bool useProgramFolder() {

@@ -1,77 +1,86 @@
 #include "goals.h"
 
+#include "programs.h"
+#include "start_bench.h"
+
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 namespace bench {
 namespace {
 
-struct Goal {
-    const char* benchmark;
-    const char* figure;
-    const char* unit;
-    bool atMost;  // the figure must not exceed the limit; else it must reach it
-    double limit;
-    std::function<double(const benchmark::BenchmarkReporter::Run&)> value;
-};
+using Run = benchmark::BenchmarkReporter::Run;
 
-double realTime(const benchmark::BenchmarkReporter::Run& run) { return run.GetAdjustedRealTime(); }
-std::function<double(const benchmark::BenchmarkReporter::Run&)> counter(const char* name) {
-    return [name](const benchmark::BenchmarkReporter::Run& run) {
-        const auto it = run.counters.find(name);
-        return it == run.counters.end() ? 0.0 : it->second.value;
-    };
+std::optional<double> counterOf(const Run& run, const std::string& name) {
+    const auto it = run.counters.find(name);
+    if (it == run.counters.end()) return std::nullopt;
+    return it->second.value;
 }
 
-const Goal kGoals[] = {
-    {"ClearBoardAndLoadLevel", "ClearBoard + LoadLevel, 400 tiles", "ms", true, 8, realTime},
-    {"AnimationTick", "animation tick, 400 cells + icon", "ms", true, 10, realTime},
-    {"CarSteps", "car steps at 1 ms, animation running", "steps/s", false, 900, counter("items_per_second")},
-    {"GameStartAndPeakMemory", "game start to window shown", "ms", true, 150, realTime},
-    {"GameStartAndPeakMemory", "peak memory of the game", "MB", true, 80, counter("peak_MB")},
-};
+// The run a figure is read from: the median of the repetitions, or the one run there is.
+const Run* figureRun(const std::vector<Run>& runs, const std::string& benchmark) {
+    const Run* single = nullptr;
+    for (const Run& run : runs) {
+        if (run.run_name.function_name != benchmark || run.error_occurred) continue;
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") return &run;
+        if (run.run_type == Run::RT_Iteration) single = &run;
+    }
+    return single;
+}
 
-// Figures without a goal of their own, printed below the goals.
-struct Figure {
-    const char* benchmark;
-    const char* figure;
-    const char* unit;
-    const char* counterName;
-};
-const Figure kFigures[] = {
-    {"CarStepsPacedByTimer", "car steps paced by the real 1 ms timer", "steps/s", "steps_per_s"},
-    {"EmptyTimerTicks", "an empty 1 ms timer, for comparison", "ticks/s", "ticks_per_s"},
-};
+bool ranAtAll(const std::vector<Run>& runs, const std::string& benchmark) {
+    for (const Run& run : runs)
+        if (run.run_name.function_name == benchmark) return true;
+    return false;
+}
 
 }  // namespace
+
+std::vector<Goal> allGoals() {
+    std::vector<Goal> goals = {
+        {"ClearBoardAndLoadLevel", "ClearBoard + LoadLevel, 400 tiles", "load_ms", "ms", "floor", "floor_ms", "ratio",
+         true, 2},
+        {"AnimationTick", "animation tick of 400 cells, painted", "tick_ms", "ms", "", "", "", true, 10},
+        {"CarStepsThroughTimer", "car steps at 1 ms over level 9", "steps_per_s", "/s", "empty timer", "empty_per_s",
+         "ratio", false, 0.97},
+    };
+    for (const Program& program : programs()) {
+        goals.push_back({startBenchmarkName(program), program.executable + " start to painted window", "start_ms", "ms",
+                         "bare window", "bare_ms", "ratio", true, 1.5});
+        goals.push_back(
+            {memoryBenchmarkName(program), program.executable + " peak memory", "peak_MB", "MB", "", "", "", true, 80});
+    }
+    return goals;
+}
 
 void GoalReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     runs_.insert(runs_.end(), runs.begin(), runs.end());
 }
 
-bool GoalReporter::printGoals() const {
+bool GoalReporter::printGoals(const std::string& platform) const {
     bool allMet = true;
-    std::printf("\n%-40s %12s   %s\n", "figure", "measured", "goal");
-    for (const Goal& goal : kGoals) {
-        std::optional<double> value;
-        for (const Run& run : runs_)
-            if (run.run_name.function_name == goal.benchmark && run.run_type == Run::RT_Iteration && !run.error_occurred)
-                value = goal.value(run);
-        const bool met = value && (goal.atMost ? *value <= goal.limit : *value >= goal.limit);
+    std::printf("\nGoals (medians; Qt platform: %s)\n", platform.c_str());
+    std::printf("%-42s %12s   %-26s %8s   %-18s %s\n", "figure", "measured", "against", "ratio", "goal", "");
+    for (const Goal& goal : allGoals()) {
+        if (!ranAtAll(runs_, goal.benchmark)) continue;
+        const Run* run = figureRun(runs_, goal.benchmark);
+        const auto value = run ? counterOf(*run, goal.counter) : std::nullopt;
+        const auto peer = run && !goal.peerCounter.empty() ? counterOf(*run, goal.peerCounter) : std::nullopt;
+        const auto ratio = run && !goal.ratioCounter.empty() ? counterOf(*run, goal.ratioCounter) : std::nullopt;
+        const std::optional<double> judged = goal.ratioCounter.empty() ? value : ratio;
+        const bool met = judged && (goal.atMost ? *judged <= goal.limit : *judged >= goal.limit);
         allMet = allMet && met;
-        if (value)
-            std::printf("%-40s %9.2f %-7s %s %g %s  %s\n", goal.figure, *value, goal.unit, goal.atMost ? "at most" : "at least",
-                        goal.limit, goal.unit, met ? "met" : "MISSED");
-        else
-            std::printf("%-40s %12s   %s %g %s  MISSED (no figure)\n", goal.figure, "-", goal.atMost ? "at most" : "at least",
-                        goal.limit, goal.unit);
+
+        char measured[32] = "-", against[48] = "", ratioText[16] = "", limit[32];
+        if (value) std::snprintf(measured, sizeof measured, "%.2f %s", *value, goal.unit.c_str());
+        if (peer) std::snprintf(against, sizeof against, "%s %.2f %s", goal.peer.c_str(), *peer, goal.unit.c_str());
+        if (ratio) std::snprintf(ratioText, sizeof ratioText, "%.3f x", *ratio);
+        std::snprintf(limit, sizeof limit, "%s %g%s", goal.atMost ? "at most" : "at least", goal.limit,
+                      goal.ratioCounter.empty() ? (" " + goal.unit).c_str() : " x");
+        std::printf("%-42s %12s   %-26s %8s   %-18s %s\n", goal.figure.c_str(), measured, against, ratioText, limit,
+                    !run ? "MISSED (failed)" : met ? "met" : "MISSED");
     }
-    for (const Figure& figure : kFigures)
-        for (const Run& run : runs_)
-            if (run.run_name.function_name == figure.benchmark && !run.error_occurred)
-                std::printf("%-40s %9.2f %-7s (no goal)\n", figure.figure, counter(figure.counterName)(run), figure.unit);
     return allMet;
 }
 

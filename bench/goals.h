@@ -1,5 +1,7 @@
 #pragma once
-// The figure of each benchmark beside its goal, printed after the usual table.
+// The figure of each benchmark beside its goal, printed after the usual table:
+// the median over the benchmark's repetitions, and where the figure has a peer
+// or a floor measured in the same run, that one and the ratio the goal is on.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -7,12 +9,28 @@
 
 namespace bench {
 
+struct Goal {
+    std::string benchmark;  // as registered
+    std::string figure;
+    std::string counter;  // the figure's value
+    std::string unit;
+    std::string peer;         // what it is measured against ("floor"); empty for none
+    std::string peerCounter;  // the peer's value, in the same unit
+    std::string ratioCounter; // empty: the goal is on the value itself
+    bool atMost = true;       // the value (or ratio) must not exceed the limit; else it must reach it
+    double limit = 0;
+};
+
+// Every goal of the suite, the programs' included.
+std::vector<Goal> allGoals();
+
 // Prints the usual console table and keeps every run for the goal table.
 class GoalReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
-    // One line per goal: the figure, the goal and whether it is met. False when any is missed.
-    bool printGoals() const;
+    // One line per goal whose benchmark ran: figure, peer, ratio, goal, met or not.
+    // False when any of them is missed.
+    bool printGoals(const std::string& platform) const;
 
 private:
     std::vector<Run> runs_;

@@ -1,41 +1,139 @@
-// Game start to the window shown, and the game's peak memory, each in a fresh
-// process: this program started again as the game (see game_child.h).
-#include "game_child.h"
+// Each program in a fresh process on the X display: the time from the process's
+// start to its window painted on the screen, beside a bare Qt window of the same
+// size started the same way, and the program's peak memory over a short session.
+#include "start_bench.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "programs.h"
+#include "process/program_run.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
 
+namespace bench {
 namespace {
 
-void GameStartAndPeakMemory(benchmark::State& state) {
-    QTemporaryDir levels;
-    const QString level = bench::writeChildLevel(levels.path());
-    double peakKb = 0;
+constexpr int kPaintTimeoutMs = 30000;
+constexpr auto kSettle = std::chrono::milliseconds(400);  // for the program to answer one user action
+constexpr auto kDrive = std::chrono::seconds(3);
+
+bool haveDisplay(benchmark::State& state) {
+    if (std::getenv("DISPLAY")) return true;
+    state.SkipWithError("no X display (make bench runs these under Xvfb)");
+    return false;
+}
+
+Launch programLaunch(const Program& program) {
+    return {std::string(PENDIX_PROGRAM_DIR) + '/' + program.executable, {}, program.windowTitle, PENDIX_PROGRAM_DIR};
+}
+
+Launch bareLaunch(const FirstPaint& size) {
+    return {PENDIX_BARE_WINDOW, {std::to_string(size.width), std::to_string(size.height), "bare"}, "bare",
+            PENDIX_PROGRAM_DIR};
+}
+
+struct Started {
+    double ms = 0;
+    FirstPaint paint;
+};
+
+std::optional<Started> startToFirstPaint(const Launch& launch, std::string& error) {
+    auto running = RunningProgram::start(launch, error);
+    if (!running) return std::nullopt;
+    const auto paint = running->waitForFirstPaint(kPaintTimeoutMs);
+    if (!paint) {
+        error = launch.executable + " showed no painted window \"" + launch.windowTitle + '"';
+        return std::nullopt;
+    }
+    return Started{static_cast<double>(paint->monotonicNs - running->startedNs()) / 1e6, *paint};
+}
+
+void ProgramStart(benchmark::State& state, const Program& program) {
+    if (!haveDisplay(state)) return;
+    std::string error;
+    // Once each, uncounted: a first start may read its libraries from disk, and
+    // the bare window takes the program's size.
+    const auto warm = startToFirstPaint(programLaunch(program), error);
+    if (!warm || !startToFirstPaint(bareLaunch(warm->paint), error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    double programMs = 0, bareMs = 0;
     for (auto _ : state) {
-        QProcess game;
-        QElapsedTimer clock;
-        clock.start();
-        game.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(bench::kGameChildOption), level});
-        QByteArray output;
-        while (!output.contains(bench::kShownLine) && game.waitForReadyRead(10000)) output += game.readAllStandardOutput();
-        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        game.waitForFinished(30000);
-        output += game.readAllStandardOutput();
-        const auto peak = bench::peakKbOf(output);
-        if (!output.contains(bench::kShownLine) || !peak) {
-            state.SkipWithError("the game did not report back");
-            break;
+        const auto started = startToFirstPaint(programLaunch(program), error);
+        const auto bare = started ? startToFirstPaint(bareLaunch(started->paint), error) : std::nullopt;
+        if (!bare) {
+            state.SkipWithError(error.c_str());
+            return;
         }
-        peakKb = std::max(peakKb, *peak);
+        programMs += started->ms;
+        bareMs += bare->ms;
+        state.SetIterationTime(started->ms / 1e3);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["start_ms"] = programMs / n;
+    state.counters["bare_ms"] = bareMs / n;
+    state.counters["ratio"] = programMs / bareMs;
+}
+
+bool perform(const UserAction& action, const FirstPaint& window) {
+    const std::string id = std::to_string(window.windowId);
+    if (action.kind == UserAction::Kind::Click) {
+        const int x = window.clientX + action.xTwips / 15;
+        const int y = window.clientY + action.yTwips / 15;
+        // Without a window manager nothing raises a window that is clicked: raise it first.
+        return xdotool({"windowraise", id, "windowfocus", id, "mousemove", "--window", id, std::to_string(x), std::to_string(y), "click",
+                        "1"});
+    }
+    return xdotool(
+        {"windowfocus", id, "key", "--delay", "5", "--repeat", std::to_string(action.repeat), action.keys});
+}
+
+void PeakMemory(benchmark::State& state, const Program& program) {
+    if (!haveDisplay(state)) return;
+    double peakKb = 0;
+    std::string error;
+    for (auto _ : state) {
+        auto running = RunningProgram::start(programLaunch(program), error);
+        const auto paint = running ? running->waitForFirstPaint(kPaintTimeoutMs) : std::nullopt;
+        if (!paint) {
+            state.SkipWithError(error.empty() ? "the program showed no window" : error.c_str());
+            return;
+        }
+        for (const UserAction& action : program.session) {
+            if (!perform(action, *paint)) {
+                state.SkipWithError(("xdotool failed at " + action.keys).c_str());
+                return;
+            }
+            std::this_thread::sleep_for(kSettle);
+        }
+        std::this_thread::sleep_for(kDrive);
+        peakKb = std::max(peakKb, static_cast<double>(running->endAndPeakKb()));
     }
     state.counters["peak_MB"] = peakKb / 1024.0;
 }
-BENCHMARK(GameStartAndPeakMemory)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 }  // namespace
+
+std::string startBenchmarkName(const Program& program) { return "ProgramStart/" + program.executable; }
+std::string memoryBenchmarkName(const Program& program) { return "PeakMemory/" + program.executable; }
+
+void registerProgramBenchmarks() {
+    for (const Program& program : programs()) {
+        benchmark::RegisterBenchmark(startBenchmarkName(program).c_str(), ProgramStart, program)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(11)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(memoryBenchmarkName(program).c_str(), PeakMemory, program)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    }
+}
+
+}  // namespace bench

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, and only
 # those that are missing, so a repeated `make` stays quick and quiet.
+# `install-deps.sh bench` adds what only the benchmarks need: a real X server
+# without a screen, input for the programs under it, and the X client headers.
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
@@ -9,6 +11,9 @@ packages=(
   fonts-liberation2 fonts-noto-color-emoji
   clang libclang-rt-14-dev
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(xvfb xdotool libxcb1-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -16,7 +21,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages need root: sudo make $*" >&2
+    echo "Missing packages need root: sudo make" >&2
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive

@@ -1,0 +1,39 @@
+#include "first_paint_report.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <ctime>
+
+namespace bench {
+namespace {
+
+constexpr char kWord[] = "painted";
+
+}  // namespace
+
+std::string reportLine(const FirstPaint& paint) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%s %" PRId64 " %" PRIu64 " %d %d %d %d\n", kWord, paint.monotonicNs,
+                  paint.windowId, paint.width, paint.height, paint.clientX, paint.clientY);
+    return line;
+}
+
+std::optional<FirstPaint> parseReport(std::string_view text) {
+    const std::size_t at = text.find(kWord);
+    const std::size_t end = at == std::string_view::npos ? at : text.find('\n', at);
+    if (end == std::string_view::npos) return std::nullopt;
+    const std::string line(text.substr(at, end - at));
+    FirstPaint paint;
+    const int read = std::sscanf(line.c_str(), "painted %" SCNd64 " %" SCNu64 " %d %d %d %d", &paint.monotonicNs,
+                                 &paint.windowId, &paint.width, &paint.height, &paint.clientX, &paint.clientY);
+    if (read != 6) return std::nullopt;
+    return paint;
+}
+
+std::int64_t monotonicNow() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+}  // namespace bench

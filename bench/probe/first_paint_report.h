@@ -1,0 +1,32 @@
+#pragma once
+// What the first-paint probe tells the benchmark that started a program: the
+// moment its window was first on the screen, which X window it is, its size and
+// where its client area lies in it (below the menu bar). One text line on a pipe.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bench {
+
+// The probe library, preloaded into the program, reads these.
+inline constexpr char kProbeFdVariable[] = "PENDIX_FIRST_PAINT_FD";          // the pipe to write to
+inline constexpr char kProbeWindowVariable[] = "PENDIX_FIRST_PAINT_WINDOW";  // the window's title
+
+struct FirstPaint {
+    std::int64_t monotonicNs = 0;  // CLOCK_MONOTONIC, shared by every process of the machine
+    std::uint64_t windowId = 0;    // 0 off X
+    int width = 0;
+    int height = 0;
+    int clientX = 0;
+    int clientY = 0;
+};
+
+std::string reportLine(const FirstPaint& paint);
+// The report in `text` (which may hold more than the line); nothing for anything else.
+std::optional<FirstPaint> parseReport(std::string_view text);
+
+// CLOCK_MONOTONIC now, in nanoseconds.
+std::int64_t monotonicNow();
+
+}  // namespace bench
