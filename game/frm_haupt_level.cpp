@@ -95,8 +95,8 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     LevelName.clear();
     LevelLines = {};
     lblLevelName.setCaption(kNoLevel);
-    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + path + QStringLiteral("\r\r") +
-                             problem,
+    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + platform::resolvePath(path) +
+                             QStringLiteral("\r\r") + problem,
                          platform::MsgBoxStyle::Exclamation, QStringLiteral("Level nicht lesbar"));
 }
 

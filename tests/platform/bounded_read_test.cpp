@@ -144,7 +144,6 @@ TEST_F(BoundedRead, OnlyARegularFileIsOpened) {
         {"ordner.lvl", FileFailure::IsFolder},
         {"fehlt.lvl", FileFailure::Missing},
         {"verweis.lvl", FileFailure::None},      // a link to a regular file is read
-        {"ECHT.LVL", FileFailure::None},         // found without regard to letter case
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
