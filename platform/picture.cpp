@@ -1,19 +1,24 @@
 #include "picture.h"
 
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 namespace platform {
 
 namespace {
+
+// Far above any picture of the programs, and above the largest bitmap decoded below.
+constexpr std::size_t kPictureMaxBytes = 64 << 20;
 
 std::int32_t le32At(const QByteArray& bytes, qsizetype at) {
     std::uint32_t value = 0;
@@ -119,9 +124,9 @@ public:
     static std::optional<Picture> read(const QString& asked, const QString& real) {
         // The bytes are read here and decoded from memory: QPixmap::load would keep
         // the picture in QPixmapCache, and the programs must see the file as it is now.
-        QFile file(real);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
-        QByteArray bytes = file.readAll();
+        std::string read;
+        if (readRegularFile(real, kPictureMaxBytes, read) != FileFailure::None) return std::nullopt;
+        QByteArray bytes(read.data(), static_cast<qsizetype>(read.size()));
 
         Picture picture;
         picture.sourcePath_ = asked;

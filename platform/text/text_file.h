@@ -2,6 +2,8 @@
 // Sequential text files: read a file's first lines within a bound as raw lines,
 // write lines with CR LF. Paths are resolved without regard to letter case (see
 // paths.h).
+#include "platform/file_reading.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -11,16 +13,6 @@
 #include <vector>
 
 namespace platform {
-
-enum class FileFailure {
-    None,
-    Missing,
-    IsFolder,
-    IsPipe,    // a named pipe or a socket: reading would wait for a writer
-    IsDevice,  // a device such as /dev/zero: it may never end
-    Unreadable,
-    TooLong,   // neither its end nor the end of its last line asked for within the byte bound
-};
 
 // How much of a file a reader takes: its first `lines` lines, reading no further
 // than the end of the last of them, and never more than `bytes` bytes. The last
