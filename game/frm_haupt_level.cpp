@@ -20,6 +20,12 @@ QString fileProblem(platform::FileFailure failure) {
     switch (failure) {
     case platform::FileFailure::Missing: return QStringLiteral("Die Datei gibt es nicht.");
     case platform::FileFailure::IsFolder: return QStringLiteral("Das ist ein Verzeichnis, keine Level-Datei.");
+    case platform::FileFailure::IsPipe: return QStringLiteral("Das ist eine Pipe, keine Level-Datei.");
+    case platform::FileFailure::IsDevice: return QStringLiteral("Das ist ein Gerät, keine Level-Datei.");
+    case platform::FileFailure::TooLong:
+        return QStringLiteral("Die Datei hat in ihren ersten %1 Bytes keine %2 Zeilen: Das ist keine Level-Datei.")
+            .arg(kLevelFileMaxBytes)
+            .arg(kLevelLineCount);
     default: return QStringLiteral("Die Datei lässt sich nicht lesen.");
     }
 }
@@ -43,7 +49,8 @@ void frmHaupt::loadBuiltInLevel(int number) {
 
 void frmHaupt::LoadLevel(const QString& path) {
     platform::setWaitCursor();
-    const platform::TextFileRead file = platform::readTextFile(path);
+    const platform::TextFileRead file =
+        platform::readTextFile(path, {kLevelLineCount, kLevelFileMaxBytes});
     if (!file.ok()) {
         refuseLevel(path, fileProblem(file.failure));
         platform::setDefaultCursor();
@@ -88,8 +95,8 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     LevelName.clear();
     LevelLines = {};
     lblLevelName.setCaption(kNoLevel);
-    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + path + QStringLiteral("\r\r") +
-                             problem,
+    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + platform::resolvePath(path) +
+                             QStringLiteral("\r\r") + problem,
                          platform::MsgBoxStyle::Exclamation, QStringLiteral("Level nicht lesbar"));
 }
 

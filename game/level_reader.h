@@ -3,6 +3,7 @@
 // board tag, the start cell with its car, the end cell with its marker, the name.
 // Plain C++ on raw bytes, so the window, the solver and the fuzzer share it.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -13,6 +14,9 @@
 namespace pendix {
 
 inline constexpr int kLevelLineCount = 404;  // name, 400 cells, start cell, start direction, end cell
+// A level takes some kilobytes; a file that has not given its 404 lines within
+// this many bytes is no level, and is not read on.
+inline constexpr std::size_t kLevelFileMaxBytes = 1 << 20;
 
 struct LevelCell {
     std::string picture;    // data path of the tile ("\bmp\StrasOU.bmp"), "" for none

@@ -3,27 +3,22 @@
 #include "platform/paths.h"
 #include "platform/text/line_split.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace platform {
 
-TextFileRead readTextFile(const QString& path) {
-    const QString real = resolvePath(path);
-    const QFileInfo info(real);
-    if (!info.exists()) return {{}, FileFailure::Missing};
-    if (info.isDir()) return {{}, FileFailure::IsFolder};
-    QFile file(real);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, FileFailure::Unreadable};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return {{}, FileFailure::Unreadable};
-    return {splitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
-            FileFailure::None};
+TextFileRead readTextFile(const QString& path, ReadLimit limit) {
+    std::string bytes;
+    EnoughBytes enough;
+    if (limit.lines != kAllLines)
+        enough = [limit](std::string_view read) { return lengthOfLines(read.substr(0, limit.bytes), limit.lines); };
+    const FileFailure failure = readRegularFile(resolvePath(path), limit.bytes, bytes, enough);
+    if (failure != FileFailure::None) return {{}, failure};
+    return {splitLines(bytes), FileFailure::None};
 }
 
-std::optional<std::vector<std::string>> readLines(const QString& path) {
-    TextFileRead read = readTextFile(path);
+std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit limit) {
+    TextFileRead read = readTextFile(path, limit);
     if (!read.ok()) return std::nullopt;
     return std::move(read.lines);
 }
