@@ -1,10 +1,11 @@
 # Wraps CMake: `make run` sets up, builds, lays out build/Pendix/ and starts the
-# game; `make test` does the same set-up and runs every test headless.
+# game, `make hilfe` the same for the help launcher; `make test` does the same
+# set-up and runs every test headless.
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PROGDIR := $(BUILD)/Pendix
 
-.PHONY: all deps configure build layout run test bench fuzz clean
+.PHONY: all deps configure build layout run hilfe test bench fuzz clean
 
 all: layout
 
@@ -23,6 +24,9 @@ layout: build
 
 run: layout
 	@cd $(PROGDIR) && ./Pendix
+
+hilfe: layout
+	@cd $(PROGDIR) && ./Hilfe
 
 test: layout
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
