@@ -95,7 +95,8 @@ QString resolveUnder(const QString& base, const QStringList& components) {
         const QString& component = components[i];
         const QString direct = joined(current, component);
         const bool last = i + 1 == components.size();
-        if (component == u"." || component == u".." || exists(direct)) {
+        // A path goes on only from a folder: the program "Hilfe" lies beside the folder "hilfe".
+        if (component == u"." || component == u".." || (last ? exists(direct) : isFolder(direct))) {
             current = direct;
             continue;
         }

@@ -4,6 +4,7 @@
 #include "platform/controls/graphical_button.h"
 #include "platform/controls/label.h"
 #include "platform/controls/menu_item.h"
+#include "platform/controls/picture_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
@@ -101,6 +102,21 @@ protected:
     void Form_MouseUp(int button, int, double, double) override { mouseUps.push_back(button); }
 };
 
+// Two pictures that overlap, the earlier one brought to the front when asked.
+class frmLayers : public Form {
+public:
+    PictureBox picUnten, picOben;
+    bool frontFirst = false;
+
+protected:
+    void design() override {
+        setClientSize(3000, 3000);
+        place(picUnten, {0, 0, 1500, 1500});
+        place(picOben, {750, 750, 1500, 1500});
+        if (frontFirst) picUnten.bringToFront();
+    }
+};
+
 class FormTest : public testing::Test {
 protected:
     void TearDown() override { dropInstances(); }
@@ -152,6 +168,20 @@ TEST_F(FormTest, TheMainFormIsTheNamedClassesInstance) {
     mainForm()->setTag("/lvlneu/a.lvl");
     EXPECT_EQ(instance<frmProbe>().tag(), "/lvlneu/a.lvl");
     Application::current().setMainFormAccess({});
+}
+
+TEST_F(FormTest, LaterPlacesLieAboveUnlessAnEarlierIsBroughtToTheFront) {
+    auto& form = instance<frmLayers>();
+    const QPoint overlap(75, 75);  // pixels, inside both
+    form.show();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picOben.widget());
+    form.unload();
+    form.frontFirst = true;
+    form.show();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picUnten.widget());
+    EXPECT_EQ(form.clientArea()->childAt(QPoint(140, 140)), form.picOben.widget());
+    form.picOben.bringToFront();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picOben.widget());
 }
 
 TEST_F(FormTest, FormUnloadCanRefuseAndTheCloseBoxAsksIt) {
