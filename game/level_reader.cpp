@@ -1,9 +1,11 @@
 #include "game/level_reader.h"
 
 #include <cmath>
+#include <optional>
 
 #include "platform/text/numeric_value.h"
 #include "shared/level_format/number_text.h"
+#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
@@ -14,13 +16,6 @@ int drawnCode(double value) {
     if (!(value >= 101 && value <= 821) || value != std::floor(value)) return 0;
     const int code = static_cast<int>(value);
     return isTileCode(code) ? code : 0;
-}
-
-// 901..933 when the first three characters spell a transporter code, else 0.
-int transporterCode(std::string_view line) {
-    if (line.size() < 3 || line[0] != '9' || line[1] < '0' || line[1] > '3' || line[2] < '0' || line[2] > '9') return 0;
-    const int code = 900 + (line[1] - '0') * 10 + (line[2] - '0');
-    return code >= 901 && code <= 933 ? code : 0;
 }
 
 LevelRead failure(LevelError error, std::string message) {
@@ -35,9 +30,10 @@ std::string offBoardMessage(std::string_view what, int cell) {
 }
 
 LevelRead boardOf(const LevelLinesRead& file) {
-    if (!file.ok())
-        return failure(file.error == LevelLinesError::TooFewLines ? LevelError::TooFewLines : LevelError::ValueOutOfRange,
-                       file.message);
+    if (!file.ok()) {
+        const bool tooShort = file.error == LevelLinesError::TooFewLines;
+        return failure(tooShort ? LevelError::TooFewLines : LevelError::ValueOutOfRange, file.message);
+    }
     const LevelLines& lines = file.level;
     if (lines.startPos < 0 || lines.startPos >= kCellCount)
         return failure(LevelError::StartOffBoard, offBoardMessage("Startposition", lines.startPos));
@@ -71,11 +67,11 @@ LevelCell readCell(std::string_view line) {
         }
         cell.animated = familyOf(code) == Family::Animation;
     }
-    if (line.size() == 7) {
-        if (const int code = transporterCode(line)) {
+    // A linked transporter drives as its base street and keeps its target and exit.
+    if (const std::optional<TransporterText> link = TransporterText::parse(line)) {
+        if (const int code = link->transporterCode()) {
             cell.picture = tileBitmap(code);
-            cell.tag = std::to_string(transporterBase(code));
-            cell.tag.append(line.substr(3));
+            cell.tag = link->withCode(transporterBase(code)).text();
             tagWritten = true;
         }
     }
