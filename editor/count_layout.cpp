@@ -1,5 +1,6 @@
 #include "editor/count_layout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pendix::editor {
@@ -54,7 +55,9 @@ const FamilyRow& familyRow(Family family) { return kFamilyRows[static_cast<std::
 
 platform::Rect familyLabelRect(Family family) {
     const FamilyRow& row = familyRow(family);
-    return {row.labelLeft, kFamilyLabelTop, row.labelWidth, kFamilyLabelHeight};
+    // Some rows overlap their total box by a pixel; the caption ends one pixel before it instead.
+    const int width = std::min(row.labelWidth, row.totalLeft - platform::kTwipsPerPixel - row.labelLeft);
+    return {row.labelLeft, kFamilyLabelTop, width, kFamilyLabelHeight};
 }
 
 platform::Rect familyTotalRect(Family family) {

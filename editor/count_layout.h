@@ -30,6 +30,7 @@ struct FamilyRow {
     std::string_view totalToolTip;  // UTF-8, as the window shows it
 };
 const FamilyRow& familyRow(Family family);
+// The label as tabled, but ending a pixel before its total box.
 platform::Rect familyLabelRect(Family family);
 platform::Rect familyTotalRect(Family family);
 

@@ -8,6 +8,7 @@
 #include "shared/animation/icon_animation.h"
 #include "shared/animation/tile_animation.h"
 #include "shared/board/board.h"
+#include "shared/caption_fit/caption_fit.h"
 
 namespace pendix::editor {
 
@@ -104,7 +105,11 @@ void frmVOz::designFamilyTab(const FamilyControls& controls, int& equalsIndex) {
         designCountBox(SSTab1.place(txt.add(first + k), tab, countBoxRect(k)), kCountToolTip);
     }
     const FamilyRow& row = familyRow(controls.family);
-    SSTab1.place(controls.label, tab, familyLabelRect(controls.family)).setCaption(text(row.caption));
+    auto& label = SSTab1.place(controls.label, tab, familyLabelRect(controls.family));
+    label.setCaption(text(row.caption));
+    // The caption ends at its total box; where the installed font draws it wider, it grows to the left.
+    label.setAlignment(platform::Alignment::Right);
+    widenToFitCaption(label);
     designCountBox(SSTab1.place(controls.total, tab, familyTotalRect(controls.family)), text(row.totalToolTip));
 }
 

@@ -3,11 +3,13 @@
 #include "count_window_fixture.h"
 
 #include "shared/tile_catalogue.h"
+#include "tests/dialogs/design_check.h"
 #include "tests/dialogs/program_folder.h"
 
 #include "platform/paths.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -175,7 +177,15 @@ TEST_F(CountWindowTest, FamilyRowsStandAsTabledWithTheirToolTips) {
         SCOPED_TRACE(row.caption);
         EXPECT_EQ(&count().familyLabel(row.family), &row.label);
         EXPECT_EQ(row.label.caption(), QString::fromUtf8(row.caption));
-        EXPECT_EQ(row.label.rect(), (Rect{row.labelLeft, 3600, row.labelWidth, 255}));
+        // As tabled, but ending a pixel before the total box, and grown to the left where the caption needs it.
+        const int right = std::min(row.labelLeft + row.labelWidth, row.totalLeft - 15);
+        EXPECT_EQ(row.label.top(), 3600);
+        EXPECT_EQ(row.label.height(), 255);
+        EXPECT_EQ(row.label.left() + row.label.width(), right);
+        EXPECT_LE(row.label.left(), row.labelLeft);
+        EXPECT_EQ(row.label.alignment(), platform::Alignment::Right);
+        const QFontMetrics metrics(row.label.widget()->font());
+        EXPECT_LE(metrics.horizontalAdvance(row.label.caption()), row.label.widget()->width());
         const platform::TextBox& total = count().familyTotal(row.family);
         EXPECT_EQ(&total, totals[i]);
         EXPECT_EQ(total.rect(), (Rect{row.totalLeft, 3575, 375, 285}));
@@ -209,6 +219,9 @@ TEST_F(CountWindowTest, LoadsEveryTilesPictureAndHasTheRefreshButtonFocused) {
     EXPECT_EQ(small, board);
     for (std::int16_t frame : count().AnimFrame) EXPECT_EQ(frame, 1);
 
+    const auto order = dialogs_test::tabOrder(count());
+    ASSERT_FALSE(order.empty());
+    EXPECT_EQ(order.front(), &count().cmdAktualisieren);
     QApplication::processEvents();  // the window system's activation of the new window
     EXPECT_EQ(count().window()->focusWidget(), count().cmdAktualisieren.widget());
     // The load runs under the wait cursor and gives the default back.
