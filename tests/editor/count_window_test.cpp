@@ -1,10 +1,11 @@
 // The count window as it opens: its controls as designed, the pictures of all
 // 173 tiles, the focus, the timer, and boxes that only show.
+#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
 
 #include "shared/tile_catalogue.h"
 #include "tests/dialogs/design_check.h"
-#include "tests/dialogs/program_folder.h"
+#include "tests/support/program_folder.h"
 
 #include "platform/paths.h"
 
@@ -123,8 +124,7 @@ TEST_F(CountWindowTest, EachTabHoldsExactlyItsFamily) {
     openCount();
     for (Family family : pendix::allFamilies()) {
         const int tab = static_cast<int>(family) - 1;
-        auto* bar = count().SSTab1.widget()->findChild<QTabBar*>();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+        test_support::clickTab(count().SSTab1, tab);
         ASSERT_EQ(count().SSTab1.tab(), tab);
         for (Family other : pendix::allFamilies()) {
             const int first = pendix::familyFirstCode(other);
@@ -263,7 +263,7 @@ TEST_F(CountWindowTest, ClicksAndTypingChangeNothing) {
 }
 
 TEST_F(CountWindowTest, APictureThatCannotBeReadLeavesItsButtonEmptyAndTheCountGoesOn) {
-    dialogs_test::ProgramFolder folder;  // the platform looks here from now on
+    test_support::ProgramFolder folder;  // the platform looks here from now on
     for (int code : pendix::allTileCodes())
         if (code != 933) folder.writePicture(pendix::tileBitmap(code, pendix::CurveSpelling::Palette));
     setTag(10, "933");

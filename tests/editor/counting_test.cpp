@@ -1,12 +1,12 @@
 // Counting the editor's board: per tile, per family and in all; "Aktualisieren";
 // and when a count is made: at every opening, never when an open window is opened again.
+#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
 
 #include "editor/palette_layout.h"
 #include "shared/tile_catalogue.h"
 
 #include <QApplication>
-#include <QTabBar>
 #include <QTest>
 
 namespace editor_test {
@@ -105,8 +105,7 @@ TEST_F(CountWindowTest, ReopeningCountsAfreshOnTheStreetsTab) {
     setTag(0, "101");
     setTag(1, "102");
     openCount();
-    auto* bar = count().SSTab1.widget()->findChild<QTabBar*>();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(8).center());
+    test_support::clickTab(count().SSTab1, 8);
     ASSERT_EQ(count().SSTab1.tab(), 8);
     count().Timer.fire();
     closeCount();
@@ -127,8 +126,7 @@ TEST_F(CountWindowTest, ReopeningCountsAfreshOnTheStreetsTab) {
 TEST_F(CountWindowTest, OpeningItAgainWhileOpenOnlyBringsItForward) {
     setTag(0, "401");
     openCount();
-    auto* bar = count().SSTab1.widget()->findChild<QTabBar*>();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+    test_support::clickTab(count().SSTab1, 3);
     QWidget* window = count().window();
     setTag(1, "402");
 

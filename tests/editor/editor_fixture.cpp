@@ -1,19 +1,14 @@
 #include "editor_fixture.h"
 
-#include "tests/game/installed_folder.h"
+#include "tests/support/user_input.h"
 
 #include "platform/application.h"
 #include "platform/main_form.h"
-#include "platform/paths.h"
 
-#include <QTabBar>
-#include <QTest>
-#include <QWidget>
 
 namespace editor_test {
 
 EditorTest::EditorTest() : editor(platform::instance<pendix::editor::frmHaupt>()) {
-    platform::setProgramFolder(game_test::InstalledFolder::path());
     platform::setMainForm<pendix::editor::frmHaupt>();
     editor.show();
 }
@@ -21,21 +16,13 @@ EditorTest::EditorTest() : editor(platform::instance<pendix::editor::frmHaupt>()
 EditorTest::~EditorTest() { platform::dropInstances(); }
 
 void EditorTest::bringTab(int tab) {
-    auto* bar = editor.SSTab.widget()->findChild<QTabBar*>();
-    ASSERT_NE(bar, nullptr);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    test_support::clickTab(editor.SSTab, tab);
     ASSERT_EQ(editor.SSTab.tab(), tab);
 }
 
-void EditorTest::click(platform::Control& control) {
-    ASSERT_NE(control.widget(), nullptr);
-    QTest::mouseClick(control.widget(), Qt::LeftButton);
-}
+void EditorTest::click(platform::Control& control) { test_support::leftClick(control); }
 
-void EditorTest::rightClick(platform::Control& control) {
-    ASSERT_NE(control.widget(), nullptr);
-    QTest::mouseClick(control.widget(), Qt::RightButton);
-}
+void EditorTest::rightClick(platform::Control& control) { test_support::rightClick(control); }
 
 std::vector<int> EditorTest::checkedObjectItems() {
     std::vector<int> codes;

@@ -4,14 +4,14 @@
 // widgets as the user's would.
 #include "editor/frm_haupt.h"
 #include "platform/services/test_services.h"
+#include "tests/support/installed_folder.h"
+#include "tests/support/printers.h"
 
 #include <QString>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include <vector>
 
 namespace editor_test {
 
@@ -29,6 +29,7 @@ protected:
     // The code of every checked item of the nine object menus.
     std::vector<int> checkedObjectItems();
 
+    test_support::InstalledFolder folder;
     platform::ScopedTestServices fakes;
     pendix::editor::frmHaupt& editor;
 };

@@ -3,7 +3,8 @@
 // first-start probe and the five help files, the recording services, a fresh
 // window for each test, and the user's mouse and keys on the topic list.
 #include "help/frm_haupt.h"
-#include "tests/dialogs/program_folder.h"
+#include "tests/support/printers.h"
+#include "tests/support/program_folder.h"
 
 #include "platform/services/test_services.h"
 
@@ -32,7 +33,7 @@ protected:
     // The files handed to the help viewer, in order, as data paths ("\hilfe\pendix.hlp").
     std::vector<QString> helpShown() const;
 
-    dialogs_test::ProgramFolder folder;
+    test_support::ProgramFolder folder;
     platform::ScopedTestServices fakes;
 };
 

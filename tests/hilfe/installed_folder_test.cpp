@@ -12,9 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace hilfe_test {
 namespace {

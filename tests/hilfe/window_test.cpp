@@ -11,9 +11,7 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
-#include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace hilfe_test {
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/text/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/text_file.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
