@@ -11,7 +11,7 @@
 #include "platform/services/qt_services.h"
 #include "platform/services/test_services.h"
 #include "shared/file_list/frm_datei_lst.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -4,7 +4,7 @@
 
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 
 #include <QApplication>
 #include <QFile>
