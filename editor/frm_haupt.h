@@ -192,6 +192,11 @@ private:
     void choosePagedTool(pendix::Family family, int index);
     void choosePositionMode(platform::MenuItem& chosen, platform::MenuItem& other);
     void showPage(pendix::Family family, int page);
+
+    // Saving: whether the end cell holds a plain street 101..111; writing the level
+    // into "\lvlneu\" + LevelFileName, giving "" or the German failure message.
+    bool endOnPlainStreet();
+    QString saveLevelFile();
 };
 
 }  // namespace pendix::editor
