@@ -4,7 +4,6 @@
 #include "platform/form.h"
 #include "platform/form_window.h"
 #include "platform/text/cp1252.h"
-#include "platform/text/cp1252_table.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,7 +1,5 @@
 #include "cp1252.h"
 
-#include "cp1252_table.h"
-
 #include <QList>
 
 namespace platform {

@@ -1,6 +1,9 @@
 #pragma once
 // Windows-1252, the code page of the programs' text files (level names, the file
-// list), to and from Qt's text, on the one table of cp1252_table.h.
+// list), to and from Qt's text, on the one table of cp1252_table.h (which also
+// gives a single character's byte).
+#include "platform/text/cp1252_table.h"
+
 #include <QString>
 
 #include <string>

@@ -1,10 +1,7 @@
 #include "editor_fixture.h"
 
-#include "tests/game/installed_folder.h"
-
 #include "platform/application.h"
 #include "platform/main_form.h"
-#include "platform/paths.h"
 
 #include <QTabBar>
 #include <QTest>
@@ -13,7 +10,6 @@
 namespace editor_test {
 
 EditorTest::EditorTest() : editor(platform::instance<pendix::editor::frmHaupt>()) {
-    platform::setProgramFolder(game_test::InstalledFolder::path());
     platform::setMainForm<pendix::editor::frmHaupt>();
     editor.show();
 }

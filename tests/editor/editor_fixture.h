@@ -4,14 +4,12 @@
 // widgets as the user's would.
 #include "editor/frm_haupt.h"
 #include "platform/services/test_services.h"
+#include "tests/support/installed_folder.h"
+#include "tests/support/printers.h"
 
 #include <QString>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace editor_test {
 
@@ -29,6 +27,7 @@ protected:
     // The code of every checked item of the nine object menus.
     std::vector<int> checkedObjectItems();
 
+    test_support::InstalledFolder installed;  // before the window, which loads from it
     platform::ScopedTestServices fakes;
     pendix::editor::frmHaupt& editor;
 };

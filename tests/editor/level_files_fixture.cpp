@@ -1,6 +1,5 @@
 #include "level_files_fixture.h"
 
-#include "installer/output/level_output.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 
 #include "platform/paths.h"
@@ -21,13 +20,7 @@ QByteArray levelFile(const std::string& name, const std::map<int, std::string>& 
     return QByteArray::fromStdString(bytes);
 }
 
-LevelFilesTest::LevelFilesTest() {
-    // Tests of one run share the installed folder: each begins with the folder as installed.
-    QDir folder(levelFolder());
-    folder.removeRecursively();
-    QDir().mkpath(levelFolder());
-    writeFile(levelPath("blanko.lvl"), pendix::installer::blankTemplateLevel());
-}
+LevelFilesTest::LevelFilesTest() { test_support::InstalledFolder::copyInto(folder); }
 
 QString LevelFilesTest::levelFolder() { return platform::programFolder() + "/lvlneu"; }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The editor window with a fresh "\lvlneu\" that holds only the installer's
-// template, level files written as raw lines, and the user's hand in the level
-// chooser and in the input boxes.
+// The editor window on a copy of the installed program folder of the test's own,
+// which it saves into, level files written as raw lines, and the user's hand in
+// the level chooser and in the input boxes.
 #include "editor_fixture.h"
+
+#include "tests/support/program_folder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,6 +44,8 @@ protected:
     std::vector<QString> messageTitles() const;
     // The prompt of every input box asked so far.
     std::vector<QString> prompts() const;
+
+    test_support::ProgramFolder folder{test_support::ProgramFolder::Contents::Nothing};
 };
 
 }  // namespace editor_test

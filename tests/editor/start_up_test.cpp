@@ -5,7 +5,7 @@
 #include "editor/start.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/tile_catalogue.h"
-#include "tests/dialogs/program_folder.h"
+#include "tests/support/program_folder.h"
 
 #include "platform/application.h"
 #include "platform/services/test_services.h"
@@ -40,12 +40,12 @@ protected:
     }
     ~StartUpTest() override { platform::dropInstances(); }
 
-    dialogs_test::ProgramFolder folder;
+    test_support::ProgramFolder folder;
     platform::ScopedTestServices fakes;
 };
 
 TEST(EditorStartUp, StartsWithThePalettesFilledUnderTheWaitCursor) {
-    dialogs_test::ProgramFolder folder;
+    test_support::ProgramFolder folder;
     for (const std::string& path : startPictures()) folder.writePicture(path);
     platform::ScopedTestServices fakes;
     pendix::editor::Main();

@@ -9,12 +9,10 @@
 #include "platform/form.h"
 #include "platform/main_form.h"
 #include "platform/services/test_services.h"
+#include "tests/support/printers.h"
+#include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <vector>
 
@@ -107,17 +105,6 @@ protected:
     ScopedTestServices fakes;
 };
 
-void sendKey(QWidget* to, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(to, &press);
-}
-
-void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button) {
-    QMouseEvent event(type, QPointF(at), to->mapToGlobal(QPointF(at)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(to, &event);
-}
-
 }  // namespace
 
 TEST_F(FormTest, EveryLoadStartsFromTheDesignWhileTheFormsVariablesSurvive) {
@@ -194,7 +181,7 @@ TEST_F(FormTest, TextBoxChangeRunsNestedOnAssignmentButNotForTheSameText) {
     EXPECT_EQ(form.txtWert.text(), "1");
 
     auto* edit = form.txtWert.widget();  // the user types
-    sendKey(edit, Qt::Key_2, "2");
+    test_support::pressKey(edit, Qt::Key_2);
     EXPECT_EQ(form.txtWert.text(), "12");
     EXPECT_EQ(seen.back(), "12");
 }
@@ -205,10 +192,10 @@ TEST_F(FormTest, KeyPreviewReachesTheFormBeforeTheFocusedControl) {
     std::vector<int> buttonKeys;
     form.cmdOk.onKeyPress = [&](int& key) { buttonKeys.push_back(key); };
     form.cmdOk.setFocus();
-    sendKey(form.cmdOk.widget(), Qt::Key_4, "4");
-    sendKey(form.cmdOk.widget(), Qt::Key_Asterisk, "*");  // swallowed by the form
-    sendKey(form.cmd(0).widget(), Qt::Key_6, "6");
-    sendKey(form.txtWert.widget(), Qt::Key_5, "5");
+    test_support::pressKey(form.cmdOk.widget(), Qt::Key_4);
+    test_support::pressKey(form.cmdOk.widget(), Qt::Key_Asterisk);  // swallowed by the form
+    test_support::pressKey(form.cmd(0).widget(), Qt::Key_6);
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_5);
     EXPECT_EQ(form.keys, (std::vector<int>{'4', '*', '6', '5'}));
     EXPECT_EQ(buttonKeys, std::vector<int>{'4'});
     EXPECT_EQ(form.txtWert.text(), "05");  // the text box still got its key, once
@@ -217,10 +204,10 @@ TEST_F(FormTest, KeyPreviewReachesTheFormBeforeTheFocusedControl) {
 TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
     auto& form = instance<frmProbe>();
     form.show();
-    sendKey(form.txtWert.widget(), Qt::Key_Return, "\r");
-    sendKey(form.txtWert.widget(), Qt::Key_Escape, "\x1b");
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_Return);
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_Escape);
     form.cmdAbbrechen.setFocus();
-    sendKey(form.cmdAbbrechen.widget(), Qt::Key_Return, "\r");  // a focused button answers Enter itself
+    test_support::pressKey(form.cmdAbbrechen.widget(), Qt::Key_Return);  // a focused button answers Enter itself
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"OK", "Abbrechen", "Abbrechen"}));
     EXPECT_EQ(form.keys, (std::vector<int>{13, 27, 13}));
 }
@@ -229,12 +216,12 @@ TEST_F(FormTest, MouseUpOnlyOverTheBareSurface) {
     auto& form = instance<frmProbe>();
     form.show();
     QWidget* surface = form.clientArea();
-    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::RightButton);
-    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::LeftButton);
+    test_support::mouseRelease(surface, Qt::RightButton, {250, 150});
+    test_support::mouseRelease(surface, Qt::LeftButton, {250, 150});
     QWidget* label = form.lblTitel.widget();
-    sendMouse(label, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
-    sendMouse(label, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
-    sendMouse(surface, QEvent::MouseButtonRelease, form.cmdOk.widget()->geometry().center(), Qt::RightButton);
+    test_support::mousePress(label, Qt::RightButton, {5, 5});
+    test_support::mouseRelease(label, Qt::RightButton, {5, 5});
+    test_support::mouseRelease(surface, Qt::RightButton, form.cmdOk.widget()->geometry().center());
     EXPECT_EQ(form.mouseUps, (std::vector<int>{kRightButton, kLeftButton}));
 }
 
@@ -247,10 +234,10 @@ TEST_F(FormTest, LabelsRaiseMouseDownUpAndClickInOrder) {
     };
     form.lbl.onMouseUp = [&](int index, int, int, double, double) { events.push_back("up" + std::to_string(index)); };
     form.lbl.onClick = [&](int index) { events.push_back("click" + std::to_string(index)); };
-    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
-    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton);
-    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::RightButton);
-    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::RightButton);
+    test_support::mousePress(form.lbl(1).widget(), Qt::LeftButton, {3, 3});
+    test_support::mouseRelease(form.lbl(1).widget(), Qt::LeftButton, {3, 3});
+    test_support::mousePress(form.lbl(2).widget(), Qt::RightButton, {3, 3});
+    test_support::mouseRelease(form.lbl(2).widget(), Qt::RightButton, {3, 3});
     EXPECT_EQ(events, (std::vector<std::string>{"down1/1", "up1", "click1", "down2/2", "up2"}));
 }
 

@@ -1,6 +1,7 @@
 #include "platform/file_info.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 

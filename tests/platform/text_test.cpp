@@ -2,6 +2,7 @@
 #include "platform/text/line_split.h"
 #include "platform/text/text_file.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
