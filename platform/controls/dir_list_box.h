@@ -1,9 +1,9 @@
 #pragma once
 // A folder list: the folders from the root down to the current folder, then the
 // current folder's subfolders (sorted without regard to letter case, hidden ones
-// left out). Double-clicking an entry, or Enter on it, makes it the current
-// folder. Change runs whenever the path changes, by the user or by setPath(),
-// nested inside the assignment.
+// left out). Double-clicking an entry makes it the current folder; picking one
+// with the mouse or the arrow keys only selects it. Change runs whenever the
+// path changes, by the user or by setPath(), nested inside the assignment.
 #include "platform/controls/list_control.h"
 
 #include <functional>

@@ -2,6 +2,7 @@
 
 #include "platform/controls/event_widget.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -12,14 +13,23 @@ namespace {
 class ListWidget : public detail::EventWidget<QListWidget> {
 public:
     using EventWidget::EventWidget;
-    std::function<void(int)> opened;
 
 protected:
+    // Qt makes the first entry current when a list without one gets the focus;
+    // here only the user or the program picks an entry.
+    void focusInEvent(QFocusEvent* event) override {
+        if (currentIndex().isValid()) {
+            EventWidget::focusInEvent(event);
+            return;
+        }
+        const QSignalBlocker quiet(this);
+        EventWidget::focusInEvent(event);
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    // Enter is the form's: it goes on to the window, which presses the default button.
     void keyPressEvent(QKeyEvent* event) override {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && opened && currentRow() >= 0 && owner()) {
-            opened(currentRow());
-            event->accept();
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->ignore();
             return;
         }
         EventWidget::keyPressEvent(event);
@@ -46,7 +56,6 @@ void ListControl::applyProperties() {
     decorate(*widget);
     widget->setCurrentRow(index_);
     if (index_ < 0) widget->clearSelection();
-    widget->opened = [this](int row) { opened(row); };
 }
 
 void ListControl::resetProperties() {

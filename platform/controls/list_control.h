@@ -1,10 +1,12 @@
 #pragma once
 // The common part of the list controls (list box, file list, folder list): a
 // column of entries of which at most one is selected. ListIndex counts from 0;
-// -1 is no selection. Click runs whenever the selection moves to an entry, by
-// the user (mouse or keys) or by setListIndex(), nested inside the assignment;
-// selecting the entry already selected raises nothing. DblClick runs on a double
-// click.
+// -1 is no selection. A list has no selected entry until the user or the
+// program picks one: getting the focus picks none, the first arrow key picks
+// the first. Click runs whenever the selection moves to an entry, by the user
+// (mouse or keys) or by setListIndex(), nested inside the assignment; selecting
+// the entry already selected raises nothing. DblClick runs on a double click.
+// Enter is not the list's: it presses the form's default button.
 #include "platform/controls/control.h"
 
 #include <QStringList>
@@ -33,7 +35,7 @@ protected:
     void appendItem(const QString& item);
     // How an entry looks in the list (the folder list indents and marks folders).
     virtual void decorate(QListWidget& widget) const { (void)widget; }
-    // The user opened an entry (double click or Enter); the folder list goes there.
+    // The user double-clicked an entry; the folder list goes there.
     virtual void opened(int index) { (void)index; }
 
 private:

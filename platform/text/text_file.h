@@ -1,8 +1,11 @@
 #pragma once
-// Sequential text files: read a file completely as raw lines, write lines with
-// CR LF. Paths are resolved without regard to letter case (see paths.h).
+// Sequential text files: read a file's first lines within a bound as raw lines,
+// write lines with CR LF. Paths are resolved without regard to letter case (see
+// paths.h).
 #include <QString>
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +13,25 @@
 
 namespace platform {
 
-enum class FileFailure { None, Missing, IsFolder, Unreadable };
+enum class FileFailure {
+    None,
+    Missing,
+    IsFolder,
+    IsPipe,    // a named pipe or a socket: reading would wait for a writer
+    IsDevice,  // a device such as /dev/zero: it may never end
+    Unreadable,
+    TooLong,   // neither its end nor the end of its last line asked for within the byte bound
+};
+
+// How much of a file a reader takes: its first `lines` lines, reading no further
+// than the end of the last of them, and never more than `bytes` bytes. The last
+// line asked for must begin its break within the first `bytes` bytes, or the file
+// end there; otherwise the file is refused as too long.
+struct ReadLimit {
+    std::size_t lines;
+    std::size_t bytes;
+};
+inline constexpr std::size_t kAllLines = std::numeric_limits<std::size_t>::max();
 
 struct TextFileRead {
     std::vector<std::string> lines;  // raw bytes per line (Windows-1252 text), line breaks removed
@@ -18,10 +39,11 @@ struct TextFileRead {
     bool ok() const { return failure == FileFailure::None; }
 };
 
-// The file's lines (see splitLines for the line rule), or why there are none.
-TextFileRead readTextFile(const QString& path);
+// The file's first lines (see splitLines for the line rule), or why there are
+// none. Only a regular file (or a link to one) is opened.
+TextFileRead readTextFile(const QString& path, ReadLimit limit);
 // The same when the reason does not matter.
-std::optional<std::vector<std::string>> readLines(const QString& path);
+std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit limit);
 
 // Writes the bytes into a temporary file beside `path` and renames it over the old
 // file only once all of them stand on disk, so a failed write leaves the old file

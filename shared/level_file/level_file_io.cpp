@@ -2,6 +2,7 @@
 
 #include "platform/services/services.h"
 #include "platform/text/text_file.h"
+#include "shared/level_format/level_lines.h"
 
 #include <cerrno>
 
@@ -12,6 +13,12 @@ QString readProblem(platform::FileFailure failure) {
     switch (failure) {
     case platform::FileFailure::Missing: return QStringLiteral("Die Datei gibt es nicht.");
     case platform::FileFailure::IsFolder: return QStringLiteral("Das ist ein Verzeichnis, keine Level-Datei.");
+    case platform::FileFailure::IsPipe: return QStringLiteral("Das ist eine Pipe, keine Level-Datei.");
+    case platform::FileFailure::IsDevice: return QStringLiteral("Das ist ein Gerät, keine Level-Datei.");
+    case platform::FileFailure::TooLong:
+        return QStringLiteral("Die Datei hat in ihren ersten %1 Bytes keine %2 Zeilen: Das ist keine Level-Datei.")
+            .arg(kLevelFileMaxBytes)
+            .arg(kLevelLineCount);
     default: return QStringLiteral("Die Datei lässt sich nicht lesen.");
     }
 }
@@ -37,7 +44,7 @@ QString writeProblem(int error) {
 }  // namespace
 
 LevelFileLines readLevelFileLines(const QString& path) {
-    platform::TextFileRead file = platform::readTextFile(path);
+    platform::TextFileRead file = platform::readTextFile(path, {kLevelLineCount, kLevelFileMaxBytes});
     if (!file.ok()) return {{}, readProblem(file.failure)};
     return {std::move(file.lines), {}};
 }

@@ -16,8 +16,9 @@ struct LevelFileLines {
     bool ok() const { return problem.isEmpty(); }
 };
 
-// The file's lines, or why there are none (missing, a folder, unreadable).
-// Whether they make a level is the shared line layout's question.
+// The file's first 404 lines within the level's byte bound, or why there are
+// none (missing, a folder, a pipe or device, unreadable, too long). Whether
+// they make a level is the shared line layout's question.
 LevelFileLines readLevelFileLines(const QString& path);
 
 // The message box that refuses a level file: it names the file and the problem.

@@ -8,6 +8,9 @@
 #include "platform/text/cp1252.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 namespace editor_test {
 namespace {
@@ -176,6 +179,8 @@ TEST_F(LoadLevelTest, AFileThatCannotBeReadIsNamedWithItsProblem) {
     QDir().mkpath(folder);
     const QString shortFile = levelPath("kurz.lvl");
     writeFile(shortFile, "Kurz\r\n101\r\n\r\n");
+    const QString pipe = levelPath("pipe.lvl");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString wide = levelPath("weit.lvl");
     writeFile(wide, levelFile("Weit", {{0, "101"}}, "40000", "3", "0"));
     const struct {
@@ -184,6 +189,7 @@ TEST_F(LoadLevelTest, AFileThatCannotBeReadIsNamedWithItsProblem) {
     } cases[] = {
         {levelPath("fehlt.lvl"), "Die Datei gibt es nicht."},
         {folder, "Das ist ein Verzeichnis, keine Level-Datei."},
+        {pipe, "Das ist eine Pipe, keine Level-Datei."},
         {shortFile, "Die Datei hat nur 3 von 404 Zeilen."},
         {wide, "Der Wert 40000 in Zeile 402 (Startposition) liegt nicht im Bereich von -32768 bis 32767."},
     };

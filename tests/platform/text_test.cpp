@@ -65,7 +65,7 @@ TEST(TextFile, WritesCrLfAndReadsItBack) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Name\r\n101\r\n\r\n9120451\r\n\r\n"));
-    EXPECT_EQ(readLines(path), lines);
+    EXPECT_EQ(readLines(path, {kAllLines, 1 << 20}), lines);
 }
 
 TEST(TextFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
@@ -93,8 +93,8 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
 TEST(TextFile, TellsMissingFilesAndFolders) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("lvlneu"));
-    EXPECT_EQ(readTextFile(dir.filePath("nichts.lvl")).failure, FileFailure::Missing);
-    EXPECT_EQ(readTextFile(dir.filePath("lvlneu")).failure, FileFailure::IsFolder);
-    EXPECT_FALSE(readLines(dir.filePath("nichts.lvl")).has_value());
+    EXPECT_EQ(readTextFile(dir.filePath("nichts.lvl"), {404, 1 << 20}).failure, FileFailure::Missing);
+    EXPECT_EQ(readTextFile(dir.filePath("lvlneu"), {404, 1 << 20}).failure, FileFailure::IsFolder);
+    EXPECT_FALSE(readLines(dir.filePath("nichts.lvl"), {404, 1 << 20}).has_value());
     EXPECT_FALSE(writeLines(dir.filePath("kein/ordner.lvl"), {"x"}));
 }

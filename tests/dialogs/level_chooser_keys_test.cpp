@@ -1,0 +1,89 @@
+// The level chooser under the real keyboard and focus, as the window system
+// opens it: the focus picks no file, the arrow keys do, and Enter in any list is
+// "OK".
+#include "game_window_fixture.h"
+
+#include "shared/level_chooser/frm_levelauswahl.h"
+
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+#include <QtTest/QTest>
+
+namespace {
+
+using dialogs_test::GameWindowTest;
+using pendix::frmLevelauswahl;
+
+class LevelChooserKeys : public GameWindowTest {
+protected:
+    LevelChooserKeys() {
+        writeLevel("\\lvlneu\\blanko.lvl", "Blanko");
+        writeLevel("\\lvlneu\\zweites.lvl", "Zweites");
+        QDir().mkpath(folder.file("\\lvlneu\\eigene"));
+    }
+    // The chooser opened and made the active window, the user doing `act` in it.
+    void openActive(std::function<void(frmLevelauswahl&)> act) {
+        script<frmLevelauswahl>([act](frmLevelauswahl& c) {
+            QApplication::setActiveWindow(c.window());
+            act(c);
+        });
+        chooser.showModal();
+    }
+    QString levels() const { return folder.file("\\lvlneu"); }
+    frmLevelauswahl& chooser = platform::instance<frmLevelauswahl>();
+};
+
+TEST_F(LevelChooserKeys, TheFirstOpeningSelectsNoFileAndOkHandsBackTheFolder) {
+    openActive([this](frmLevelauswahl& c) {
+        EXPECT_EQ(c.window()->focusWidget(), c.filDateien.widget());
+        EXPECT_EQ(c.filDateien.listIndex(), -1);
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/");
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(game.tag(), levels() + "/");
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST_F(LevelChooserKeys, ArrowKeysPickAFileAndEnterInTheFileListHandsItBack) {
+    openActive([this](frmLevelauswahl& c) {
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/blanko.lvl");
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/zweites.lvl");
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Enter);
+    });
+    EXPECT_EQ(game.tag(), levels() + "/zweites.lvl");
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST_F(LevelChooserKeys, EnterInTheFolderListIsOkAndOpensNoFolder) {
+    openActive([this](frmLevelauswahl& c) {
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Tab);
+        ASSERT_EQ(c.window()->focusWidget(), c.dirVerzeichnisse.widget());
+        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_Down);
+        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_End);  // the subfolder "eigene"
+        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(chooser.dirVerzeichnisse.path(), levels());
+    EXPECT_EQ(game.tag(), levels() + "/");
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST_F(LevelChooserKeys, ReopenedItKeepsThePickedFile) {
+    openActive([](frmLevelauswahl& c) {
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(game.tag(), "");
+    openActive([this](frmLevelauswahl& c) {
+        EXPECT_EQ(c.filDateien.listIndex(), 0);
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/blanko.lvl");
+        QTest::keyClick(c.filDateien.widget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(game.tag(), levels() + "/blanko.lvl");
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// The file-list dialog under the real keyboard and focus, as the window system
+// opens it: no folder is chosen until the user picks one, and Enter in a list
+// closes the dialog as "OK" does.
+#include "tests/extras/extras_fixture.h"
+
+#include "game/frm_haupt.h"
+#include "shared/file_list/frm_datei_lst.h"
+
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QtTest/QTest>
+
+namespace extras_test {
+namespace {
+
+using pendix::frmDateiLst;
+
+class FileListKeys : public ExtrasTest {
+protected:
+    FileListKeys() {
+        folder.writeText("\\wav\\kurve.wav", QByteArray(100, 'x'));
+        folder.writeText("\\wav\\trans.wav", QByteArray(7, 'x'));
+        folder.writeText("\\dateien.lst", "\\wav\\\r\nkurve.wav\r\ntrans.wav\r\n\r\n[]\r\ndateien.lst\r\n\r\n");
+    }
+    // "Datei - Info" from the game, the dialog then made the active window.
+    frmDateiLst& openActive() {
+        platform::instance<pendix::frmHaupt>().show();
+        platform::instance<pendix::frmHaupt>().mnuDateiInfo.click();
+        frmDateiLst& shown = platform::instance<frmDateiLst>();
+        QApplication::setActiveWindow(shown.window());
+        return shown;
+    }
+};
+
+TEST_F(FileListKeys, OpensWithNoFolderChosenAndTheArrowKeysChoose) {
+    frmDateiLst& shown = openActive();
+    EXPECT_EQ(shown.window()->focusWidget(), shown.lstVerzeichnisse.widget());
+    EXPECT_EQ(shown.lstVerzeichnisse.listIndex(), -1);
+    EXPECT_EQ(shown.lstDateien.listCount(), 0);
+
+    QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
+    ASSERT_EQ(shown.lstDateien.listCount(), 2);
+    QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Tab);
+    ASSERT_EQ(shown.window()->focusWidget(), shown.lstDateien.widget());
+    EXPECT_EQ(shown.lstDateien.listIndex(), -1);
+    EXPECT_TRUE(shown.txtGröße.text().isEmpty());
+    QTest::keyClick(shown.lstDateien.widget(), Qt::Key_Down);
+    EXPECT_EQ(shown.txtGröße.text(), "100");
+    QTest::keyClick(shown.lstDateien.widget(), Qt::Key_Down);
+    EXPECT_EQ(shown.txtGröße.text(), "7");
+}
+
+TEST_F(FileListKeys, EnterOrEscInEitherListClosesTheDialog) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        for (bool inFiles : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "key " << key << (inFiles ? " in the file list" : " in the folders"));
+            frmDateiLst& shown = openActive();
+            QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
+            QWidget* list = inFiles ? shown.lstDateien.widget() : shown.lstVerzeichnisse.widget();
+            if (inFiles) {
+                shown.lstDateien.setFocus();
+                QTest::keyClick(list, Qt::Key_Down);
+            }
+            QTest::keyClick(list, key);
+            EXPECT_FALSE(shown.isLoaded());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace extras_test
