@@ -28,7 +28,8 @@ LoadedLevel loadedLevel(const LevelLines& level) {
         if (const std::optional<TransporterText> link = TransporterText::parse(line)) {
             if (const int code = link->transporterCode()) cell.picture = tileBitmap(code);
             if (const std::optional<int> target = link->targetCell())
-                loaded.targets.push_back({*target, arrowBitmap(link->exitDirection()), targetMark(i, link->exit())});
+                loaded.targets.push_back(
+                    {*target, arrowBitmap(link->exitDirection()), TargetMark::compose(i, link->exit())->text()});
         }
         cell.tag = numberText(value);
     }

@@ -1,6 +1,5 @@
-// Which typed file names and level names the editor takes, and the Target mark.
+// Which typed file names and level names the editor takes.
 #include "editor/name_rules.h"
-#include "editor/target_mark.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +55,6 @@ TEST(NameRules, ALevelNameHoldsOnlyWhatItsFileLineCanHold) {
         {U"\x80", U'\x80'},  // the byte 0x80 is the euro sign, not this control
     };
     for (const Case& c : cases) EXPECT_EQ(pendix::editor::unstorableNameCharacter(c.name), c.refused);
-}
-
-TEST(TargetMark, SourceCellInThreeDigitsThenTheExit) {
-    EXPECT_EQ(pendix::editor::targetMark(45, '1'), "0451");
-    EXPECT_EQ(pendix::editor::targetMark(0, '8'), "0008");
-    EXPECT_EQ(pendix::editor::targetMark(399, '0'), "3990");
-    EXPECT_EQ(pendix::editor::targetMark(300, 'x'), "300x");
 }
 
 }  // namespace
