@@ -2,6 +2,7 @@
 // written, and saves that fail.
 #include "level_files_fixture.h"
 
+#include "editor/palette_layout.h"
 #include "tests/support/file_size_limit.h"
 
 #include "platform/paths.h"
@@ -195,12 +196,23 @@ TEST_F(SaveLevelTest, SaveAnsweredWithCancelWritesNothing) {
 }
 
 TEST_F(SaveLevelTest, SaveAsWithoutAStartKeepsTheNameAndWritesNothing) {
-    openLevel(levelFile("Ohne Start", {{10, "102"}}, "10", "0", "10"));
+    openLevel(levelFile("Ohne Start", {{10, "102"}, {11, "102"}}, "11", "0", "10"));
     answer({"spaeter"});
     editor.mnuSpeichernunter.click();
     EXPECT_EQ(messageTexts(), std::vector<QString>{kStartMessage});
     EXPECT_EQ(editor.LevelFileName, "spaeter.lvl");
     EXPECT_EQ(levelFiles(), (QStringList{"blanko.lvl", "test.lvl"}));
+
+    // A start set on the board: "Speichern" now writes under that name without asking.
+    bringTab(pendix::editor::paletteTab(pendix::Family::Street));
+    click(editor.cmdStraße(0));
+    bringTab(pendix::editor::kStartEndTab);
+    click(editor.cmdStartPosition);
+    click(editor.cmd(11));
+    ASSERT_EQ(editor.StartDir, 1);
+    editor.mnuSpeichern.click();
+    EXPECT_EQ(fakes.inputs.asked.size(), 1u);
+    EXPECT_TRUE(fileBytes(levelPath("spaeter.lvl")).endsWith("\r\n11\r\n1\r\n10\r\n\r\n"));
 }
 
 TEST_F(SaveLevelTest, TheTemplateAfterNeuHasNoStartAndIsNotOverwritten) {
