@@ -206,6 +206,11 @@ private:
     void placeTile(int cell);
     void eraseCell(int cell);
     void refuseClick(const QString& message);
+
+    // Saving: whether the end cell holds a plain street 101..111; writing the level
+    // into "\lvlneu\" + LevelFileName, giving "" or the German failure message.
+    bool endOnPlainStreet();
+    QString saveLevelFile();
 };
 
 }  // namespace pendix::editor
