@@ -7,7 +7,7 @@
 
 #include "game/level_reader.h"
 #include "platform/paths.h"
-#include "platform/text/text_file.h"
+#include "shared/level_file/level_file_io.h"
 #include "tests/support/level_solver.h"
 
 #include <QEventLoop>
@@ -22,7 +22,7 @@ namespace {
 constexpr int kMeasuredMs = 2000;
 
 std::optional<pendix::solver::Plan> levelNinePlan() {
-    const auto file = platform::readTextFile(platform::programFolder() + QStringLiteral("/lev1-9/level9.lev"));
+    const auto file = pendix::readLevelFileLines(platform::programFolder() + QStringLiteral("/lev1-9/level9.lev"));
     if (!file.ok()) return std::nullopt;
     const auto read = pendix::readLevel(file.lines);
     if (!read.ok()) return std::nullopt;

@@ -1,5 +1,7 @@
 #include "file_reading.h"
 
+#include "platform/paths.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -58,24 +60,85 @@ FileFailure readWithin(int fd, std::size_t maxBytes, std::string& bytes, const E
     }
 }
 
+// What stands at a path that cannot be opened for reading: a socket, say, is a pipe.
+FileFailure whyNotOpened(const QByteArray& real, int error) {
+    if (error == ENOENT || error == ENOTDIR) return FileFailure::Missing;
+    struct stat info {};
+    if (::stat(real.constData(), &info) == 0) {
+        if (const FileFailure kind = kindOf(info); kind != FileFailure::None) return kind;
+    }
+    return FileFailure::Unreadable;
+}
+
+// Opens the file without waiting (a pipe opened so cannot hold the program up),
+// and reads it only once the open file has shown itself a regular file. One read
+// asks for the whole file as that look showed it and one byte more: when exactly
+// that many bytes come, the file has ended, and no further read is needed to see
+// it end. A file that grows or shrinks meanwhile is read on as usual.
+FileFailure readOpened(const QByteArray& real, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough) {
+    const OpenFile file(::open(real.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0) return whyNotOpened(real, errno);
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0) return FileFailure::Unreadable;
+    if (const FileFailure kind = kindOf(info); kind != FileFailure::None) return kind;
+    const std::size_t expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    const std::size_t first = std::min(expected, maxBytes) + 1;
+    bytes.resize(first);
+    ssize_t got;
+    do {
+        got = ::read(file.fd(), bytes.data(), first);
+    } while (got < 0 && errno == EINTR);
+    bytes.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    if (got < 0) return FileFailure::Unreadable;
+    if (static_cast<std::size_t>(got) == expected && expected < first) {
+        if (enough) {
+            if (const auto length = enough(bytes)) bytes.resize(std::min(*length, bytes.size()));
+        }
+        return FileFailure::None;
+    }
+    return readWithin(file.fd(), maxBytes, bytes, enough);
+}
+
+// `asWritten` is the look-up's first guess; `resolve` the look-up itself, which
+// reads folders and so runs only when that guess is no regular file.
+template <class Resolve>
+FileFailure readFound(const QByteArray& asWritten, const Resolve& resolve, std::size_t maxBytes, std::string& bytes,
+                      const EnoughBytes& enough, QString* foundAt) {
+    FileFailure failure = readOpened(asWritten, maxBytes, bytes, enough);
+    if (failure == FileFailure::None) {
+        // What the look-up would find: the path as written names a regular file.
+        if (foundAt) *foundAt = QFile::decodeName(asWritten);
+        return failure;
+    }
+    bytes.clear();
+    const QString real = resolve();
+    if (foundAt) *foundAt = real;
+    if (const QByteArray native = QFile::encodeName(real); native != asWritten)
+        failure = readOpened(native, maxBytes, bytes, enough);
+    if (failure != FileFailure::None) bytes.clear();
+    return failure;
+}
+
 }  // namespace
 
 FileFailure readRegularFile(const QString& realPath, std::size_t maxBytes, std::string& bytes,
                             const EnoughBytes& enough) {
     bytes.clear();
-    const QByteArray real = QFile::encodeName(realPath);
-    struct stat info {};
-    if (::stat(real.constData(), &info) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileFailure::Missing : FileFailure::Unreadable;
-    if (const FileFailure kind = kindOf(info); kind != FileFailure::None) return kind;
-    // Not blocking, and checked again once open: a file swapped for a pipe meanwhile cannot hold the program up.
-    const OpenFile file(::open(real.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.fd() < 0) return FileFailure::Unreadable;
-    if (::fstat(file.fd(), &info) != 0) return FileFailure::Unreadable;
-    if (const FileFailure kind = kindOf(info); kind != FileFailure::None) return kind;
-    const FileFailure failure = readWithin(file.fd(), maxBytes, bytes, enough);
+    const FileFailure failure = readOpened(QFile::encodeName(realPath), maxBytes, bytes, enough);
     if (failure != FileFailure::None) bytes.clear();
     return failure;
+}
+
+FileFailure readDataFile(std::string_view dataPath, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough) {
+    bytes.clear();
+    return readFound(dataPathAsWritten(dataPath), [dataPath] { return resolveDataPath(dataPath); }, maxBytes, bytes,
+                     enough, nullptr);
+}
+
+FileFailure readFileAt(const QString& path, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough,
+                       QString* foundAt) {
+    bytes.clear();
+    return readFound(pathAsWritten(path), [&path] { return resolvePath(path); }, maxBytes, bytes, enough, foundAt);
 }
 
 }  // namespace platform

@@ -1,8 +1,9 @@
 #pragma once
-// Reading a file's bytes: only a regular file (or a link to one) is opened, since
-// a named pipe would hold the program until some writer comes and a device may
-// never end, and never more than a bound is read. Text files, pictures and
-// waves all come through here.
+// Reading a file's bytes: only a regular file (or a link to one) is read, since a
+// named pipe would hold the program until some writer comes and a device may
+// never end, and never more than a bound is read. A file is opened without
+// waiting and looked at once open, before anything is read. Text files, pictures
+// and waves all come through here.
 #include <QString>
 
 #include <cstddef>
@@ -32,5 +33,16 @@ using EnoughBytes = std::function<std::optional<std::size_t>(std::string_view by
 // without having been enough fails as TooLong. On failure `bytes` is empty.
 FileFailure readRegularFile(const QString& realPath, std::size_t maxBytes, std::string& bytes,
                             const EnoughBytes& enough = {});
+
+// The same for a data path, found as resolveDataPath finds it, and for a path a
+// window hands over, found as resolvePath finds it (`foundAt`, if given, gets
+// where). The path as written is opened first, as the stored letter case nearly
+// always matches; only when it names no regular file are folders read for
+// another letter case. A file so costs four system calls: open, the look at the
+// open file, one read and close.
+FileFailure readDataFile(std::string_view dataPath, std::size_t maxBytes, std::string& bytes,
+                         const EnoughBytes& enough = {});
+FileFailure readFileAt(const QString& path, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough = {},
+                       QString* foundAt = nullptr);
 
 }  // namespace platform

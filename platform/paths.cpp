@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -135,6 +136,29 @@ QString resolveAny(const QString& path, Wanted last) {
     return path;
 }
 
+// Appends each non-empty component of `relative` ("\\" or "/" between them) with
+// one "/" before it: the join that resolveUnder tries first.
+void appendComponents(QByteArray& path, const QByteArray& relative) {
+    qsizetype at = 0;
+    while (at < relative.size()) {
+        qsizetype end = at;
+        while (end < relative.size() && relative[end] != '/' && relative[end] != '\\') ++end;
+        if (end > at) {
+            if (!path.endsWith('/')) path += '/';
+            path.append(relative.constData() + at, end - at);
+        }
+        at = end + 1;
+    }
+}
+
+QByteArray joinedAsWritten(const QString& folder, const QString& relative) {
+    const QByteArray rest = QFile::encodeName(relative);
+    QByteArray path = QFile::encodeName(folder);
+    path.reserve(path.size() + rest.size() + 1);
+    appendComponents(path, rest);
+    return path;
+}
+
 }  // namespace
 
 QString programFolder() {
@@ -158,5 +182,23 @@ QString resolveDataPath(std::string_view dataPath) {
 QString resolvePath(const QString& path) { return resolveAny(path, Wanted::File); }
 
 QString resolveFolderPath(const QString& path) { return resolveAny(path, Wanted::Folder); }
+
+QByteArray dataPathAsWritten(std::string_view dataPath) {
+    // Plain ASCII (every data path the programs build) is its own native form.
+    if (!isAscii(dataPath))
+        return joinedAsWritten(programFolder(), QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size())));
+    QByteArray path = QFile::encodeName(programFolder());
+    path.reserve(path.size() + static_cast<qsizetype>(dataPath.size()) + 1);
+    appendComponents(path, QByteArray::fromRawData(dataPath.data(), static_cast<qsizetype>(dataPath.size())));
+    return path;
+}
+
+// The cases of resolveAny, without its look-ups.
+QByteArray pathAsWritten(const QString& path) {
+    const QString folder = programFolder();
+    if (!path.startsWith(u'/')) return joinedAsWritten(folder, path);
+    if (path.startsWith(folder + u'\\')) return joinedAsWritten(folder, path.mid(folder.size()));
+    return QFile::encodeName(path);
+}
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 // Every platform function that takes a path (pictures, text files, file info,
 // help, waves, programs) resolves it this way itself; windows pass paths as they
 // build them.
+#include <QByteArray>
 #include <QString>
 
 #include <string_view>
@@ -41,5 +42,11 @@ QString resolveDataPath(std::string_view dataPath);
 QString resolvePath(const QString& path);
 // The same for a path that names a folder: its last component, too, is preferably a folder.
 QString resolveFolderPath(const QString& path);
+
+// The first guess of those look-ups, made without reading the disk, as native
+// bytes for the system: the path as written, "/" between its components. The
+// look-up gives exactly this whenever it names a regular file.
+QByteArray dataPathAsWritten(std::string_view dataPath);
+QByteArray pathAsWritten(const QString& path);
 
 }  // namespace platform

@@ -24,7 +24,7 @@ public:
     // All images of an icon file; a bitmap gives an icon of its one image. What the
     // window system takes of it (a window icon, ten times a second) goes with the icon:
     // no cache keeps it.
-    const QIcon& icon() const { return icon_; }
+    QIcon icon() const;
 
     // Made in code rather than read from a file ("stored with the window").
     bool isDrawn() const { return drawn_; }
@@ -35,7 +35,7 @@ private:
     QString sourcePath_;
     bool drawn_ = false;
     QPixmap pixmap_;
-    QIcon icon_;
+    QIcon icon_;  // only for a file of several images; one image makes its icon when asked
 };
 
 // A bitmap or icon given as a data path under the program folder ("\bmp\AutoOU.bmp").

@@ -15,7 +15,7 @@ TextFileRead readTextFile(const QString& path, ReadLimit limit) {
     EnoughBytes enough;
     if (limit.lines != kAllLines)
         enough = [limit](std::string_view read) { return lengthOfLines(read.substr(0, limit.bytes), limit.lines); };
-    const FileFailure failure = readRegularFile(resolvePath(path), limit.bytes, bytes, enough);
+    const FileFailure failure = readFileAt(path, limit.bytes, bytes, enough);
     if (failure != FileFailure::None) return {{}, failure};
     return {splitLines(bytes), FileFailure::None};
 }
