@@ -15,6 +15,13 @@ Application*& currentApplication() {
 
 }  // namespace
 
+Application::BeforeQt::BeforeQt() {
+    // Qt's own event loop rather than GLib's: GLib's wakes the loop with a system
+    // call for every event posted, and a window posts one for each control as it
+    // is made (800 on the game's board); Qt's wakes it once until it has run.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+}
+
 Application::Application(int& argc, char** argv, const QString& title)
     : qt_(argc, argv), title_(title), keys_(std::make_unique<detail::KeyDispatcher>()),
       services_(std::make_unique<QtServices>()) {

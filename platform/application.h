@@ -56,6 +56,11 @@ public:
     const std::function<Form&()>& mainFormAccess() const { return mainFormAccess_; }
 
 private:
+    // What Qt reads from the environment as it starts, settled before it does.
+    struct BeforeQt {
+        BeforeQt();
+    };
+    BeforeQt beforeQt_;
     QApplication qt_;
     QString title_;
     std::unique_ptr<detail::KeyDispatcher> keys_;

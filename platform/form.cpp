@@ -36,6 +36,8 @@ void Form::load() {
     props_ = Props{};
     defaultButton_ = cancelButton_ = nullptr;
     window_ = new detail::FormWindow(*this);
+    // The standard font once for all controls, which inherit it.
+    window_->client()->setFont(toQFont(Font{}));
     loaded_ = true;
     visible_ = false;
     shownSinceLoad_ = false;

@@ -43,7 +43,9 @@ void Control::attach(Form& form, QWidget* parent, const Rect& rect) {
     form_ = &form;
     widget_ = createWidget(parent);
     applyGeometry();
-    widget_->setFont(toQFont(common_.font));
+    // Most controls have the form's standard font already from their parent, and
+    // setting it again would only send them change events.
+    if (const QFont font = toQFont(common_.font); widget_->font() != font) widget_->setFont(font);
     applyColors();
     applyProperties();
     widget_->setVisible(common_.visible);
@@ -120,6 +122,8 @@ void Control::setBackColor(const QColor& color) {
 }
 
 void Control::applyColors() {
+    const bool colored = common_.foreColor.isValid() || common_.backColor.isValid();
+    if (!colored && !widget_->testAttribute(Qt::WA_SetPalette)) return;  // the style's own colours already
     QPalette palette;
     if (common_.foreColor.isValid()) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

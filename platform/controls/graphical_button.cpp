@@ -5,12 +5,15 @@
 #include <QAbstractButton>
 #include <QPainter>
 
+#include <utility>
+
 namespace platform {
 namespace {
 
 class GraphicalFace : public QAbstractButton {
 public:
-    explicit GraphicalFace(QWidget* parent) : QAbstractButton(parent) {}
+    // It fills all of itself, so nothing beneath it needs painting first.
+    explicit GraphicalFace(QWidget* parent) : QAbstractButton(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
     QPixmap pixmap;
     QColor back;
     QColor fore;
@@ -58,12 +61,13 @@ void GraphicalButton::applyColors() {
     face->update();
 }
 
-void GraphicalButton::setPicture(const Picture& picture) {
-    props_.picture = picture;
-    if (auto* face = as<FaceWidget>()) {
-        face->pixmap = picture.pixmap();
-        face->update();
-    }
+void GraphicalButton::setPicture(Picture picture) {
+    props_.picture = std::move(picture);
+    auto* face = as<FaceWidget>();
+    const QPixmap& pixmap = props_.picture.pixmap();
+    if (!face || face->pixmap.cacheKey() == pixmap.cacheKey()) return;  // the same picture: nothing to paint
+    face->pixmap = pixmap;
+    face->update();
 }
 
 void GraphicalButton::setCaption(const QString& caption) {

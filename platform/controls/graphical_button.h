@@ -14,7 +14,7 @@ public:
     GraphicalButton() = default;
 
     const Picture& picture() const { return props_.picture; }
-    void setPicture(const Picture& picture);
+    void setPicture(Picture picture);  // by value: a picture just loaded is moved in
     const QString& caption() const { return props_.caption; }
     void setCaption(const QString& caption);
 

@@ -14,7 +14,7 @@ namespace platform {
 class PictureControl : public Control {
 public:
     const Picture& picture() const { return props_.picture; }
-    void setPicture(const Picture& picture);
+    void setPicture(Picture picture);  // by value: a picture just loaded is moved in
     bool mouseTransparent() const { return props_.mouseTransparent; }
     void setMouseTransparent(bool transparent);
     bool clearWhenEmpty() const { return props_.clearWhenEmpty; }

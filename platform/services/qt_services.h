@@ -5,16 +5,15 @@
 
 #include <QPointer>
 #include <QByteArray>
-#include <QUrl>
 
-#include <map>
 #include <memory>
 
-class QSoundEffect;
 class QTextBrowser;
 class QWidget;
 
 namespace platform {
+
+class SoundOutput;
 
 class QtMessageBox : public MessageBoxService {
 public:
@@ -40,6 +39,8 @@ private:
     QTextBrowser* browser_;
 };
 
+// Reads and checks the wave at every "Open"; the sound itself comes from the
+// sound module, loaded at the first "Play" (see sound_output.h).
 class QtWavePlayer : public WavePlayer {
 public:
     QtWavePlayer();
@@ -49,19 +50,11 @@ public:
     void command(const QString& command) override;
 
 private:
-    // One sound effect per wave file, with the bytes it was loaded from. It loads
-    // again only when the file has changed: a reload makes Qt's sample loader hold
-    // up the program until the whole file is decoded, at every step of the car.
-    struct LoadedWave {
-        std::unique_ptr<QSoundEffect> effect;
-        QByteArray bytes;
-    };
-
     QString fileName_;
     QString deviceType_;
-    QUrl opened_;             // empty while closed or when the file is missing
+    QString openedPath_;      // empty while closed or when the file is missing or damaged
     QByteArray openedBytes_;  // the opened file as "Open" read it from disk
-    std::map<QString, LoadedWave> waves_;
+    std::unique_ptr<SoundOutput> output_;
 };
 
 class QtProgramStarter : public ProgramStarter {
@@ -87,6 +80,7 @@ public:
 
 private:
     int depth_ = 0;
+    bool shown_ = false;  // the outermost wait put the hourglass up
 };
 
 class QtModalLoop : public ModalLoop {

@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
+#include <QWidget>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,17 +32,37 @@ void QtProgramEnder::end() {
     std::_Exit(0);
 }
 
+namespace {
+
+bool anyWindowOnScreen() {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) return true;
+    return false;
+}
+
+}  // namespace
+
 QtScreenCursor::~QtScreenCursor() {
-    if (depth_ > 0) QApplication::restoreOverrideCursor();
+    if (shown_) QApplication::restoreOverrideCursor();
 }
 
 void QtScreenCursor::setWait() {
-    if (depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The hourglass can only show over a window of the program. A wait begun
+    // before any is on the screen (the start-up's, which ends before the first
+    // window appears) is counted but shows nothing: loading the hourglass from
+    // the cursor theme then only delays that window.
+    if (depth_++ == 0 && anyWindowOnScreen()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        shown_ = true;
+    }
 }
 
 void QtScreenCursor::setDefault() {
     if (depth_ == 0) return;
-    if (--depth_ == 0) QApplication::restoreOverrideCursor();
+    if (--depth_ == 0 && shown_) {
+        QApplication::restoreOverrideCursor();
+        shown_ = false;
+    }
 }
 
 }  // namespace platform

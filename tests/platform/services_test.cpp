@@ -5,6 +5,7 @@
 #include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/services/qt_services.h"
+#include "platform/services/sound_output.h"
 #include "platform/services/test_services.h"
 #include "platform/services/wave_check.h"
 #include "tests/support/printers.h"
@@ -18,6 +19,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QWidget>
+
+#include <dlfcn.h>
 
 using namespace platform;
 
@@ -157,7 +161,30 @@ TEST_F(ServicesTest, ADamagedWavePlaysNothingAndHoldsNothingUp) {
     SUCCEED();  // returning at all is the point: Qt's loader would wait forever for the rest of the file
 }
 
+// Qt Multimedia and the sound libraries come in only with the first wave played,
+// so that a program starts without them; "Close" and "Open" alone need none.
+TEST_F(ServicesTest, TheSoundModuleLoadsWithTheFirstWavePlayed) {
+    const auto soundModuleLoaded = [] { return ::dlopen(kSoundModule, RTLD_NOW | RTLD_NOLOAD) != nullptr; };
+    const std::string wave = waveBytes(200);
+    QFile file(QDir(dir_.path()).filePath("gerade.wav"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(wave.data(), static_cast<qint64>(wave.size()));
+    file.close();
+    ASSERT_FALSE(soundModuleLoaded()) << "a test before this one in the same process played a wave";
+
+    QtWavePlayer player;
+    player.command("Close");
+    player.setFileName(programFolder() + "\\GERADE.wav");
+    player.setDeviceType("WaveAudio");
+    player.command("Open");
+    EXPECT_FALSE(soundModuleLoaded());
+    player.command("Play");
+    EXPECT_TRUE(soundModuleLoaded());
+}
+
 TEST_F(ServicesTest, TheScreenCursorShowsTheHourglassUntilTheOutermostWaitEnds) {
+    QWidget window;
+    window.show();
     QtScreenCursor cursor;
     cursor.setWait();
     cursor.setWait();
@@ -165,6 +192,21 @@ TEST_F(ServicesTest, TheScreenCursorShowsTheHourglassUntilTheOutermostWaitEnds) 
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     cursor.setDefault();
+    cursor.setDefault();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The start-up waits before its window is shown; the hourglass would show nowhere.
+TEST_F(ServicesTest, AWaitWithNoWindowOnTheScreenShowsNoHourglass) {
+    QtScreenCursor cursor;
+    cursor.setWait();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QWidget window;
+    window.show();  // shown during the wait, as the start-up shows its window
+    cursor.setDefault();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    cursor.setWait();  // the next wait, over the window
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
     cursor.setDefault();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
