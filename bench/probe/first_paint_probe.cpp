@@ -60,6 +60,7 @@ private:
         syncWithWindowSystem();
         FirstPaint paint = describe(window);
         paint.monotonicNs = monotonicNow();
+        paint.cpuNs = processCpuNow();
         const std::string line = reportLine(paint);
         [[maybe_unused]] const ssize_t written = ::write(fd_, line.data(), line.size());
     }

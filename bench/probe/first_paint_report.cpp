@@ -9,12 +9,18 @@ namespace {
 
 constexpr char kWord[] = "painted";
 
+std::int64_t nanoseconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
 }  // namespace
 
 std::string reportLine(const FirstPaint& paint) {
     char line[160];
-    std::snprintf(line, sizeof line, "%s %" PRId64 " %" PRIu64 " %d %d %d %d\n", kWord, paint.monotonicNs,
-                  paint.windowId, paint.width, paint.height, paint.clientX, paint.clientY);
+    std::snprintf(line, sizeof line, "%s %" PRId64 " %" PRId64 " %" PRIu64 " %d %d %d %d\n", kWord, paint.monotonicNs,
+                  paint.cpuNs, paint.windowId, paint.width, paint.height, paint.clientX, paint.clientY);
     return line;
 }
 
@@ -24,16 +30,14 @@ std::optional<FirstPaint> parseReport(std::string_view text) {
     if (end == std::string_view::npos) return std::nullopt;
     const std::string line(text.substr(at, end - at));
     FirstPaint paint;
-    const int read = std::sscanf(line.c_str(), "painted %" SCNd64 " %" SCNu64 " %d %d %d %d", &paint.monotonicNs,
-                                 &paint.windowId, &paint.width, &paint.height, &paint.clientX, &paint.clientY);
-    if (read != 6) return std::nullopt;
+    const int read = std::sscanf(line.c_str(), "painted %" SCNd64 " %" SCNd64 " %" SCNu64 " %d %d %d %d",
+                                 &paint.monotonicNs, &paint.cpuNs, &paint.windowId, &paint.width, &paint.height,
+                                 &paint.clientX, &paint.clientY);
+    if (read != 7) return std::nullopt;
     return paint;
 }
 
-std::int64_t monotonicNow() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
+std::int64_t monotonicNow() { return nanoseconds(CLOCK_MONOTONIC); }
+std::int64_t processCpuNow() { return nanoseconds(CLOCK_PROCESS_CPUTIME_ID); }
 
 }  // namespace bench

@@ -15,6 +15,7 @@ inline constexpr char kProbeWindowVariable[] = "PENDIX_FIRST_PAINT_WINDOW";  // 
 
 struct FirstPaint {
     std::int64_t monotonicNs = 0;  // CLOCK_MONOTONIC, shared by every process of the machine
+    std::int64_t cpuNs = 0;        // the processor time the program had used by then
     std::uint64_t windowId = 0;    // 0 off X
     int width = 0;
     int height = 0;
@@ -28,5 +29,7 @@ std::optional<FirstPaint> parseReport(std::string_view text);
 
 // CLOCK_MONOTONIC now, in nanoseconds.
 std::int64_t monotonicNow();
+// The processor time this process has used, in nanoseconds.
+std::int64_t processCpuNow();
 
 }  // namespace bench
