@@ -105,7 +105,7 @@ void frmHaupt::design() {
     const PlaceOnForm placeOnForm = [this](platform::Control& control, const platform::Rect& rect) {
         place(control, rect);
     };
-    designBoard(cmd, pic, placeOnForm);
+    designBoard(boardRows, cmd, pic, placeOnForm);
     designTabs();
     designPalettes();
     designHintLine(lbllvlneu, placeOnForm);

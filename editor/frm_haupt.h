@@ -13,6 +13,7 @@
 //   frm_haupt_level.cpp    ClearBoard, LoadLevel, "Neu", "Öffnen"
 //   frm_haupt_save.cpp     "Speichern", "Speichern unter", renaming the level
 //   frm_haupt_menus.cpp    help, info, file list, the count window, "Ende!"
+#include "platform/controls/band.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/common_dialog.h"
 #include "platform/controls/control_array.h"
@@ -40,6 +41,7 @@ public:
     // --- Controls ---------------------------------------------------------------
     platform::ControlArray<platform::GraphicalButton> cmd;  // tile buttons, cells 0..399
     platform::ControlArray<platform::PictureBox> pic;       // overlays: start car, target arrows
+    platform::ControlArray<platform::Band> boardRows;  // the board's rows 0..15, one band each
     platform::TabStrip SSTab;
     // Tab "Name"
     platform::Label lblLevelName;

@@ -11,6 +11,7 @@
 //   frm_haupt_drive.cpp         StepCar, tmeWeiter_Timer, "Level - Start", the keys
 //   frm_haupt_dialog_menus.cpp  "Neues Level öffnen", "Einstellen"
 //   frm_haupt_help_menus.cpp    help, sound, info menus, the pop-up, the first-start probe
+#include "platform/controls/band.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/common_dialog.h"
 #include "platform/controls/control_array.h"
@@ -45,6 +46,7 @@ public:
     platform::CommandButton cmdLevelStart;
     platform::ControlArray<platform::GraphicalButton> cmd;  // tile buttons, cells 0..399
     platform::ControlArray<platform::PictureBox> pic;       // car overlays, cells 0..399
+    platform::ControlArray<platform::Band> boardRows;  // the board's rows 0..15, one band each
     platform::Label lbllvlneu;
     platform::Timer Timer;      // 100 ms: icon and tile animation
     platform::Timer tmeWeiter;  // the step timer of a driving car

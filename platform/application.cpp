@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "platform/key_dispatcher.h"
+#include "platform/panel_style.h"
 #include "platform/services/qt_services.h"
 
 #include <stdexcept>
@@ -28,6 +29,7 @@ Application::Application(int& argc, char** argv, const QString& title)
     if (currentApplication()) throw std::logic_error("only one platform::Application at a time");
     currentApplication() = this;
     qt_.installEventFilter(keys_.get());
+    QApplication::setStyle(new PanelCachingStyle);  // the application owns it
     previousServices_ = installServices(services_.get());
 }
 

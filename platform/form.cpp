@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "platform/controls/band.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/component.h"
 #include "platform/controls/control.h"
@@ -100,9 +101,11 @@ void Form::tearDown() {
     window->deleteLater();
 }
 
-void Form::adopt(Control& control, QWidget* parent, const Rect& rect) {
+void Form::adopt(Control& control, QWidget* parent, const Rect& rect) { adopt(control, parent, rect, Rect{}); }
+
+void Form::adopt(Control& control, QWidget* parent, const Rect& rect, const Rect& band) {
     if (!loaded_ || !parent) return;
-    control.attach(*this, parent, rect);
+    control.attach(*this, parent, rect, band);
     controls_.push_back(&control);
 }
 
@@ -204,7 +207,10 @@ bool Form::pressDialogButton(const QKeyEvent& event) {
 
 void Form::surfaceMouseUp(const QMouseEvent& event) {
     QWidget* client = clientArea();
-    if (!client || client->childAt(event.position().toPoint())) return;
+    if (!client) return;
+    // A band is surface where no control of it lies.
+    if (const QWidget* hit = client->childAt(event.position().toPoint()); hit && !hit->property(kBandProperty).toBool())
+        return;
     const int button = mouseButtonCode(event.button());
     if (button == 0) return;
     Form_MouseUp(button, shiftCode(event.modifiers()), event.position().x() * kTwipsPerPixel,

@@ -130,6 +130,7 @@ protected:
     void popupMenu(MenuItem& menu);
 
 private:
+    friend class Band;
     friend class CommandButton;
     friend class TabStrip;
     friend class MenuItem;
@@ -138,6 +139,8 @@ private:
     friend class detail::KeyDispatcher;
 
     void adopt(Control& control, QWidget* parent, const Rect& rect);
+    // The same on a band, whose rectangle on the form is `band`; `rect` is on the form too.
+    void adopt(Control& control, QWidget* parent, const Rect& rect, const Rect& band);
     void adopt(Component& component);
     void tearDown();
     void buildMenuBar();

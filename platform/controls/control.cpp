@@ -30,7 +30,7 @@ Control::~Control() {
     }
 }
 
-void Control::attach(Form& form, QWidget* parent, const Rect& rect) {
+void Control::attach(Form& form, QWidget* parent, const Rect& rect, const Rect& band) {
     if (widget_) {  // placed twice in one design: the later place counts
         QWidget* old = widget_.data();
         detach();
@@ -40,6 +40,7 @@ void Control::attach(Form& form, QWidget* parent, const Rect& rect) {
     common_ = Common{};
     resetProperties();
     common_.rect = rect;
+    band_ = band;
     form_ = &form;
     widget_ = createWidget(parent);
     applyGeometry();
@@ -62,8 +63,9 @@ void Control::detach() {
 void Control::applyGeometry() {
     if (!widget_) return;
     const Rect& r = common_.rect;
-    widget_->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                         twipsToPixels(r.height));
+    // On a band, the same pixels on the form as without it.
+    widget_->setGeometry(twipsToPixels(r.left) - twipsToPixels(band_.left), twipsToPixels(r.top) - twipsToPixels(band_.top),
+                         twipsToPixels(r.width), twipsToPixels(r.height));
 }
 
 void Control::move(const Rect& rect) {

@@ -131,7 +131,8 @@ private:
 
     enum class MouseAction { Press, Release, DoubleClick };
 
-    void attach(Form& form, QWidget* parent, const Rect& rect);
+    // `band`: where the parent widget lies on the form when it is a band (see band.h), else empty.
+    void attach(Form& form, QWidget* parent, const Rect& rect, const Rect& band = {});
     void detach();
     void applyGeometry();
     void widgetMouse(MouseAction action, const QMouseEvent& event);
@@ -151,6 +152,7 @@ private:
     };
     Common common_;
     Form* form_ = nullptr;
+    Rect band_;  // the band the control lies on; its rectangle stays in the form's coordinates
     QPointer<QWidget> widget_;
     bool leftPressed_ = false;
 };

@@ -17,18 +17,27 @@ platform::Rect overlayRect(int cell) {
     return {240 + 600 * column, 1200 + 600 * row, 375, 375};
 }
 
-void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
-                 platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place) {
-    // The overlays come after all tile buttons, so that they lie above them.
-    for (int i = 0; i < kCellCount; ++i) {
+platform::Rect boardRowRect(int row) {
+    const platform::Rect first = tileButtonRect(row * kColumns);
+    const platform::Rect last = tileButtonRect(row * kColumns + kColumns - 1);
+    return {first.left, first.top, last.left + last.width - first.left, first.height};
+}
+
+namespace {
+
+void designRow(platform::Band& band, int row, platform::ControlArray<platform::GraphicalButton>& cmd,
+               platform::ControlArray<platform::PictureBox>& pic) {
+    const int first = row * kColumns;
+    // The overlays come after the row's tile buttons, so that they lie above them.
+    for (int i = first; i < first + kColumns; ++i) {
         auto& button = cmd.add(i);
-        place(button, tileButtonRect(i));
+        band.place(button, tileButtonRect(i));
         button.setBackColor(kBoardGreen);
         button.setTag(QStringLiteral("0"));
     }
-    for (int i = 0; i < kCellCount; ++i) {
+    for (int i = first; i < first + kColumns; ++i) {
         auto& overlay = pic.add(i);
-        place(overlay, overlayRect(i));
+        band.place(overlay, overlayRect(i));
         overlay.setBackColor(kBoardGreen);
         overlay.setVisible(false);
         overlay.setTag(QStringLiteral("0"));
@@ -36,6 +45,17 @@ void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
         overlay.setMouseTransparent(true);
         // An overlay shown without a picture (a start without a direction) must not hide the tile.
         overlay.setClearWhenEmpty(true);
+    }
+}
+
+}  // namespace
+
+void designBoard(platform::ControlArray<platform::Band>& rows, platform::ControlArray<platform::GraphicalButton>& cmd,
+                 platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place) {
+    for (int row = 0; row < kRows; ++row) {
+        auto& band = rows.add(row);
+        place(band, boardRowRect(row));
+        designRow(band, row, cmd, pic);
     }
 }
 

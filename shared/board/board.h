@@ -3,6 +3,7 @@
 // `cmd`(i) with the overlay `pic`(i) centred above it (the car, or in the editor a
 // transporter's target arrow). Both main windows place it with designBoard() in
 // their design(), so it has one geometry and one look.
+#include "platform/controls/band.h"
 #include "platform/controls/control_array.h"
 #include "platform/controls/geometry.h"
 #include "platform/controls/graphical_button.h"
@@ -27,12 +28,17 @@ platform::Rect overlayRect(int cell);
 // How a window puts a control on its surface: its own Form::place.
 using PlaceOnForm = std::function<void(platform::Control&, const platform::Rect&)>;
 
-// The 400 tile buttons (green, tag "0"), then the 400 overlays above them
-// (green, no border, hidden, tag "0"), in cell order. The overlays let the mouse
-// through to their tile buttons, and show nothing where they have no picture. The overlays let the mouse
-// through to the tile buttons beneath.
-void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
+// The band that holds row `row` (0..15) of the board: just as wide and high as its tile buttons.
+platform::Rect boardRowRect(int row);
+
+// The board, row by row: each row on its band `rows`(row), its 25 tile buttons
+// (green, tag "0"), then its 25 overlays above them (green, no border, hidden,
+// tag "0"). The overlays let the mouse through to their tile buttons, and show
+// nothing where they have no picture. Rows on bands of their own keep every
+// repaint of a cell to its row (see platform/controls/band.h).
+void designBoard(platform::ControlArray<platform::Band>& rows, platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);
+
 
 // Every cell empty: tile buttons with tag "0" and no picture, overlays with tag
 // "0", no picture and hidden; under the wait cursor. Nothing else of a window changes.

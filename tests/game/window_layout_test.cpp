@@ -32,9 +32,26 @@ TEST_F(GameWindowTest, ControlsStandAtTheirPlaces) {
         EXPECT_EQ(window.pic(i).left(), window.cmd(i).left() + 120) << i;
         EXPECT_EQ(window.pic(i).top(), window.cmd(i).top() + 120) << i;
     }
-    // Every overlay lies above every tile button.
-    const QWidgetList children = window.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    EXPECT_LT(children.indexOf(window.cmd(399).widget()), children.indexOf(window.pic(0).widget()));
+    // Each stands where its rectangle says on the window, and every overlay lies
+    // above its tile button, the one button beneath it (neighbours overlap only
+    // at their edges).
+    QWidget* surface = window.clientArea();
+    const auto shownAt = [surface](const platform::Control& control) {
+        return QRect(control.widget()->mapTo(surface, QPoint(0, 0)), control.widget()->size());
+    };
+    const auto pixels = [](const Rect& r) {
+        return QRect(platform::twipsToPixels(r.left), platform::twipsToPixels(r.top), platform::twipsToPixels(r.width),
+                     platform::twipsToPixels(r.height));
+    };
+    for (int i = 0; i < 400; ++i) {
+        EXPECT_EQ(shownAt(window.cmd(i)), pixels(window.cmd(i).rect())) << i;
+        EXPECT_EQ(shownAt(window.pic(i)), pixels(window.pic(i).rect())) << i;
+        QWidget* button = window.cmd(i).widget();
+        QWidget* overlay = window.pic(i).widget();
+        ASSERT_EQ(overlay->parentWidget(), button->parentWidget()) << i;
+        const QWidgetList stack = button->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        EXPECT_LT(stack.indexOf(button), stack.indexOf(overlay)) << i;
+    }
 }
 
 TEST_F(GameWindowTest, OpensWithNoLevelAndTheAnimationRunning) {
