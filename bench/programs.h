@@ -13,7 +13,7 @@ struct UserAction {
     Kind kind = Kind::Keys;
     std::string keys;  // xdotool key names ("F9", "ctrl+i", "slash")
     int repeat = 1;
-    int xTwips = 0;  // a click, in the main window's client area
+    int xTwips = 0;  // a click, in the main window's client area (below its menu bar)
     int yTwips = 0;
 };
 
