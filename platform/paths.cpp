@@ -20,9 +20,29 @@
 namespace platform {
 namespace {
 
-QString& programFolderOverride() {
-    static QString folder;
-    return folder;
+// The program folder in both forms: as text, and as the system's bytes, which
+// every file opened under it starts with.
+struct FolderNames {
+    QString folder;
+    QByteArray native;
+};
+
+// The folder tests point the programs at; empty for the running program's own.
+FolderNames& programFolderOverride() {
+    static FolderNames names;
+    return names;
+}
+
+const FolderNames& programFolderNames() {
+    if (const FolderNames& overridden = programFolderOverride(); !overridden.folder.isEmpty()) return overridden;
+    static const FolderNames none;
+    if (!QCoreApplication::instance()) return none;
+    // The running program's folder does not change while it runs.
+    static const FolderNames own = [] {
+        const QString folder = QCoreApplication::applicationDirPath();
+        return FolderNames{folder, QFile::encodeName(folder)};
+    }();
+    return own;
 }
 
 QStringList componentsOf(const QString& path) {
@@ -151,26 +171,23 @@ void appendComponents(QByteArray& path, const QByteArray& relative) {
     }
 }
 
-QByteArray joinedAsWritten(const QString& folder, const QString& relative) {
+QByteArray joinedAsWritten(const QByteArray& folder, const QString& relative) {
     const QByteArray rest = QFile::encodeName(relative);
-    QByteArray path = QFile::encodeName(folder);
-    path.reserve(path.size() + rest.size() + 1);
+    QByteArray path;
+    path.reserve(folder.size() + rest.size() + 1);
+    path += folder;
     appendComponents(path, rest);
     return path;
 }
 
 }  // namespace
 
-QString programFolder() {
-    const QString& overridden = programFolderOverride();
-    if (!overridden.isEmpty()) return overridden;
-    return QCoreApplication::applicationDirPath();
-}
+QString programFolder() { return programFolderNames().folder; }
 
 void setProgramFolder(const QString& folder) {
     QString clean = QDir::cleanPath(folder);
     if (folder.isEmpty()) clean.clear();
-    programFolderOverride() = clean;
+    programFolderOverride() = {clean, QFile::encodeName(clean)};
 }
 
 QString resolveDataPath(std::string_view dataPath) {
@@ -184,20 +201,22 @@ QString resolvePath(const QString& path) { return resolveAny(path, Wanted::File)
 QString resolveFolderPath(const QString& path) { return resolveAny(path, Wanted::Folder); }
 
 QByteArray dataPathAsWritten(std::string_view dataPath) {
+    const QByteArray& folder = programFolderNames().native;
     // Plain ASCII (every data path the programs build) is its own native form.
     if (!isAscii(dataPath))
-        return joinedAsWritten(programFolder(), QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size())));
-    QByteArray path = QFile::encodeName(programFolder());
-    path.reserve(path.size() + static_cast<qsizetype>(dataPath.size()) + 1);
+        return joinedAsWritten(folder, QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size())));
+    QByteArray path;
+    path.reserve(folder.size() + static_cast<qsizetype>(dataPath.size()) + 1);
+    path += folder;
     appendComponents(path, QByteArray::fromRawData(dataPath.data(), static_cast<qsizetype>(dataPath.size())));
     return path;
 }
 
 // The cases of resolveAny, without its look-ups.
 QByteArray pathAsWritten(const QString& path) {
-    const QString folder = programFolder();
-    if (!path.startsWith(u'/')) return joinedAsWritten(folder, path);
-    if (path.startsWith(folder + u'\\')) return joinedAsWritten(folder, path.mid(folder.size()));
+    const FolderNames& folder = programFolderNames();
+    if (!path.startsWith(u'/')) return joinedAsWritten(folder.native, path);
+    if (path.startsWith(folder.folder + u'\\')) return joinedAsWritten(folder.native, path.mid(folder.folder.size()));
     return QFile::encodeName(path);
 }
 

@@ -122,6 +122,7 @@ TEST(NumberText, WholeNumbersPlainAndTheRestLikeTheOldRuntime) {
         {101, "101"},       {9051231, "9051231"}, {-3, "-3"},
         {12.5, "12.5"},     {0.25, "0.25"},       {1e20, "1E+20"},
         {1.5e-7, "1.5E-07"}, {123456789012345, "123456789012345"}, {1e15, "1E+15"},
+        {-999999999999999.0, "-999999999999999"}, {-1e15, "-1E+15"},
         {1.0 / 3, "0.333333333333333"}, {std::numeric_limits<double>::infinity(), "0"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(numberText(value), text) << value;
