@@ -1,10 +1,11 @@
 # Wraps CMake: `make run` sets up, builds, lays out build/Pendix/ and starts the
-# game; `make test` does the same set-up and runs every test headless.
+# game (`make editor` the editor, `make hilfe` the help launcher); `make test` does
+# the same set-up and runs every test headless.
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PROGDIR := $(BUILD)/Pendix
 
-.PHONY: all deps configure build layout run test bench fuzz clean
+.PHONY: all deps configure build layout run editor hilfe test bench fuzz clean
 
 all: layout
 
@@ -23,6 +24,12 @@ layout: build
 
 run: layout
 	@cd $(PROGDIR) && ./Pendix
+
+editor: layout
+	@cd $(PROGDIR) && ./Editor
+
+hilfe: layout
+	@cd $(PROGDIR) && ./Hilfe
 
 test: layout
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -1,6 +1,6 @@
 #include "bench_levels.h"
 
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 #include "shared/tile_catalogue.h"
 
 #include <QDir>

@@ -2,7 +2,9 @@
 // lines, read into a board, the name turned into text, every tag stored in and
 // read back from a tile button's text, then the car driven over that board by the
 // real car step until the level ends. Whatever the bytes, nothing may crash and
-// every cell the window would touch must lie on the board.
+// every cell the window would touch must lie on the board. The shared line layout
+// is also read as the editor reads it, saved by the shared writer and read again:
+// the same name, numbers and cell values must come back.
 #include <QString>
 
 #include <cstddef>
@@ -15,6 +17,10 @@
 #include "game/level_reader.h"
 #include "platform/text/cp1252.h"
 #include "platform/text/line_split.h"
+#include "platform/text/numeric_value.h"
+#include "shared/level_format/level_lines.h"
+#include "shared/level_format/level_writer.h"
+#include "shared/level_format/number_text.h"
 
 namespace {
 
@@ -60,13 +66,38 @@ void drive(const pendix::Level& level, std::uint8_t steering)
     }
 }
 
+// The editor keeps each cell as its line's value written back as text and saves
+// the cells above 0; a second load must give the same name, numbers and cells.
+void saveAndReadAgain(const pendix::LevelLines& file)
+{
+    std::array<std::string, pendix::kCellCount> tags;
+    for (int i = 0; i < pendix::kCellCount; ++i)
+        tags[static_cast<std::size_t>(i)] = pendix::numberText(platform::numericValue(file.cellLine(i)));
+    const pendix::LevelLinesRead again = pendix::readLevelLinesBytes(
+        pendix::levelFileBytes(file.name, tags, file.startPos, file.startDir, file.endPos));
+    require(again.ok());
+    require(again.level.name == file.name);
+    require(again.level.startPos == file.startPos && again.level.startDir == file.startDir &&
+            again.level.endPos == file.endPos);
+    for (int i = 0; i < pendix::kCellCount; ++i) {
+        const std::string& tag = tags[static_cast<std::size_t>(i)];
+        const bool kept = platform::numericValue(tag) > 0;
+        require(again.level.cellLine(i) == (kept ? tag : std::string()));
+        require(pendix::numberText(platform::numericValue(again.level.cellLine(i))) == (kept ? tag : "0"));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> lines = platform::splitLines(bytes);
+    const pendix::LevelLinesRead file = pendix::readLevelLines(lines);
+    if (file.ok()) saveAndReadAgain(file.level);
     const pendix::LevelRead read = pendix::readLevel(lines);
+    require(read.ok() || file.ok() == (read.error == pendix::LevelError::StartOffBoard ||
+                                       read.error == pendix::LevelError::EndOffBoard));
     if (!read.ok()) {
         require(!read.message.empty());
         return 0;

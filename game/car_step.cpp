@@ -1,30 +1,27 @@
 #include "game/car_step.h"
 
-#include <cmath>
+#include <optional>
 
-#include "platform/text/numeric_value.h"
+#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
 
-constexpr std::size_t kTransporterTagLength = 7;
-
-void transport(CarStep& step, std::string_view tag) {
+void transport(CarStep& step, const TransporterText& link) {
     Car& car = step.state.car;
     StepEffects& fx = step.effects;
     fx.hideCell = car.pos;
-    const double target = platform::roundHalfEven(platform::numericValue(tag.substr(3, 3)));
-    if (!(target >= 0 && target < kCellCount)) {
+    const std::optional<int> target = link.targetCell();
+    if (!target) {
         // Only the editor's links are known to point at the board; a damaged one
         // ends the drive like a cell the car cannot enter.
         fx.end = LevelEnd::CannotEnter;
         fx.wave = kWaveLost;
         return;
     }
-    const char direction = tag[6];
-    car.pos = static_cast<int>(target);
-    car.dir = static_cast<int>(platform::numericValue(tag.substr(6, 1)));
-    if (direction >= '1' && direction <= '8') fx.picture = carBitmap(car.dir);
+    car.pos = *target;
+    car.dir = link.exitValue();
+    if (link.exitDirection() != 0) fx.picture = carBitmap(car.dir);
     fx.showCell = car.pos;
     fx.wave = kWaveTransport;
     fx.transported = true;
@@ -66,9 +63,9 @@ CarStep stepCar(const DriveState& state, const TagLookup& tags) {
         step.effects.wave = kWaveWon;
         return step;
     }
-    const std::string tag = tags(state.car.pos);
-    if (tag.size() == kTransporterTagLength)
-        transport(step, tag);
+    // A board tag of 7 characters is a linked transporter: base street, target, exit.
+    if (const std::optional<TransporterText> link = TransporterText::parse(tags(state.car.pos)))
+        transport(step, *link);
     else
         move(step, tags);
     return step;

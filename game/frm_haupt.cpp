@@ -13,9 +13,6 @@ namespace pendix {
 namespace {
 
 const QColor kTitleColor(64, 0, 0);
-const QString kHint = QStringLiteral(
-    "Wenn sie ein neues Level entworfen haben, hängen sie die lvl - Datei im Verzeichnis "
-    "\\lvlneu an ein E-Mail an: pendix@example.org");
 
 }  // namespace
 
@@ -68,12 +65,11 @@ void frmHaupt::design() {
     cmdLevelStart.setCaption(QStringLiteral("Level - Start"));
     cmdLevelStart.setToolTip(QStringLiteral("Klicken sie hier, um das aktuelle Level zu starten."));
 
-    designBoard(cmd, pic, [this](platform::Control& control, const platform::Rect& rect) { place(control, rect); });
-
-    place(lbllvlneu, {120, 10680, 15015, 255});
-    lbllvlneu.setAlignment(platform::Alignment::Center);
-    lbllvlneu.setFont({QStringLiteral("MS Sans Serif"), 8.25, true});
-    lbllvlneu.setCaption(kHint);
+    const PlaceOnForm placeOnForm = [this](platform::Control& control, const platform::Rect& rect) {
+        place(control, rect);
+    };
+    designBoard(cmd, pic, placeOnForm);
+    designHintLine(lbllvlneu, placeOnForm);
 
     place(Timer);
     Timer.setInterval(100);
@@ -130,19 +126,7 @@ void frmHaupt::designMenus() {
 
 void frmHaupt::Form_Load() { FirstStartProbe(); }
 
-void frmHaupt::ClearBoard() {
-    platform::setWaitCursor();
-    for (int i = 0; i < kCells; ++i) {
-        auto& button = cmd(i);
-        button.setTag(QStringLiteral("0"));
-        button.setPicture({});
-        auto& overlay = pic(i);
-        overlay.setTag(QStringLiteral("0"));
-        overlay.setPicture({});
-        overlay.setVisible(false);
-    }
-    platform::setDefaultCursor();
-}
+void frmHaupt::ClearBoard() { clearBoard(cmd, pic); }
 
 void frmHaupt::mnuEnde_Click() { platform::endProgram(); }
 

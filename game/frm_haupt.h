@@ -22,6 +22,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "shared/level_format/level_lines.h"
 #include "shared/tile_catalogue.h"
 
 #include <QString>
@@ -69,7 +70,7 @@ public:
 
     // --- Window-level state -----------------------------------------------------
     static constexpr int kCells = kCellCount;
-    static constexpr int kLevelLines = 404;  // name, 400 cells, start cell, start direction, end cell
+    static constexpr int kLevelLines = kLevelLineCount;  // name, 400 cells, start cell, start direction, end cell
 
     std::int16_t StartPos = 0;  // start cell (level line 402)
     std::int16_t StartDir = 0;  // start direction 1..8 (level line 403)

@@ -3,7 +3,7 @@
 #include "game/frm_haupt.h"
 
 #include "game/car_step.h"
-#include "game/number_text.h"
+#include "shared/level_format/number_text.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"

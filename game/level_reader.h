@@ -1,22 +1,18 @@
 #pragma once
-// Reading a level file into what the game board shows: each cell's picture and
-// board tag, the start cell with its car, the end cell with its marker, the name.
-// Plain C++ on raw bytes, so the window, the solver and the fuzzer share it.
+// The game's reading of a level file (on the shared line layout): each cell's
+// picture and board tag, the start cell with its car, the end cell with its
+// marker, the name. Plain C++ on raw bytes, so the window, the solver and the
+// fuzzer share it.
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "shared/level_format/level_lines.h"
 #include "shared/tile_catalogue.h"
 
 namespace pendix {
-
-inline constexpr int kLevelLineCount = 404;  // name, 400 cells, start cell, start direction, end cell
-// A level takes some kilobytes; a file that has not given its 404 lines within
-// this many bytes is no level, and is not read on.
-inline constexpr std::size_t kLevelFileMaxBytes = 1 << 20;
 
 struct LevelCell {
     std::string picture;    // data path of the tile ("\bmp\StrasOU.bmp"), "" for none
@@ -44,8 +40,9 @@ struct LevelRead {
 };
 
 // The first 404 lines (without their line breaks) make the level; later ones are
-// ignored. Start and end cell must lie on the board and lines 402 to 404 must fit
-// 16 bits, else nothing is drawn: the game would otherwise place the car outside.
+// ignored. Besides what the shared layout refuses (too few lines, a number beyond
+// 16 bits), start and end cell must lie on the board, else nothing is drawn: the
+// game would otherwise place the car outside.
 LevelRead readLevel(std::span<const std::string> lines);
 // The same from a file's bytes; CR LF, a lone CR or a lone LF end a line.
 LevelRead readLevelBytes(std::string_view bytes);

@@ -1,6 +1,6 @@
 #pragma once
 // UTF-8 to Windows-1252, the code page of the level names and the file list.
-// Characters outside the code page become "?".
+// Characters outside the code page (the platform's one table) become "?".
 #include <string>
 #include <string_view>
 

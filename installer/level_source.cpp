@@ -1,10 +1,11 @@
 #include "installer/level_source.h"
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <vector>
+
+#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
@@ -58,12 +59,6 @@ std::optional<std::vector<int>> numbers(std::string_view text) {
 
 bool isCell(int value) { return value >= 0 && value < kCellCount; }
 bool isDirection(int value) { return value >= kFirstDirection && value <= kLastDirection; }
-
-std::string transporterText(std::string_view code, int target, int direction) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%.3s%03d%d", code.data(), target, direction);
-    return text;
-}
 
 class Parser {
 public:
@@ -179,12 +174,15 @@ private:
         }
         for (const auto& [cell, link] : links_) {
             std::string& text = level_.cells[cell];
-            if (transporterBase(std::atoi(text.c_str())) == 0) {
+            // Target and direction are checked already: only a cell without a transporter fails here.
+            const std::optional<TransporterText> linked =
+                TransporterText::compose(std::atoi(text.c_str()), link.target, link.direction);
+            if (!linked) {
                 lineNumber_ = link.lineNumber;
                 fail("auf Feld " + std::to_string(cell) + " liegt kein Transporter.");
                 return;
             }
-            text = transporterText(text, link.target, link.direction);
+            text = linked->text();
         }
     }
 

@@ -106,6 +106,27 @@ std::string_view familyCaption(Family family) {
     return "";
 }
 
+const std::vector<Family>& allFamilies() {
+    static const std::vector<Family> families = [] {
+        std::vector<Family> v;
+        for (const Range& r : kRanges) v.push_back(r.family);
+        return v;
+    }();
+    return families;
+}
+
+int familyFirstCode(Family family) {
+    for (const Range& r : kRanges)
+        if (r.family == family) return r.first;
+    return 0;
+}
+
+int familyVariantCount(Family family) {
+    for (const Range& r : kRanges)
+        if (r.family == family) return r.last - r.first + 1;
+    return 0;
+}
+
 std::string itemCaption(int code) {
     const Range* r = rangeOf(code);
     if (!r) return "";

@@ -38,6 +38,10 @@ const std::vector<int>& allTileCodes();
 // The family of a catalogue code; Family{0} never occurs, so callers test isTileCode first.
 Family familyOf(int code);
 std::string_view familyCaption(Family family);  // "Straßen", "Gesperrte Straßen", ...
+// The nine families in code order, the first code of each (101, 201, ...) and its number of variants.
+const std::vector<Family>& allFamilies();
+int familyFirstCode(Family family);
+int familyVariantCount(Family family);
 std::string itemCaption(int code);              // "Straße 1", "Gesperrte Straße 12", ...
 
 // The bitmap that shows a tile, or "" for a code outside the catalogue.

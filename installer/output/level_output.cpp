@@ -2,7 +2,7 @@
 
 #include "installer/cp1252.h"
 #include "installer/level_source.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 
 namespace pendix::installer {
 

@@ -136,6 +136,10 @@ void Control::setFocus() {
     if (widget_) widget_->setFocus(Qt::OtherFocusReason);
 }
 
+void Control::bringToFront() {
+    if (widget_) widget_->raise();
+}
+
 void Control::click() {
     if (widget_ && common_.enabled && common_.visible) raiseClick();
 }

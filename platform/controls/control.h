@@ -72,6 +72,9 @@ public:
     void setBackColor(const QColor& color);
 
     void setFocus();
+    // Lays the control above the other controls of its container; otherwise later
+    // places lie above earlier ones. For design(): the next load starts afresh.
+    void bringToFront();
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;

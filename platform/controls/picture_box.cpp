@@ -12,21 +12,42 @@ QWidget* PictureControl::createWidget(QWidget* parent) {
     return label;
 }
 
-void PictureControl::applyProperties() { as<QLabel>()->setPixmap(picture_.pixmap()); }
+void PictureControl::applyProperties() {
+    auto* label = as<QLabel>();
+    label->setPixmap(props_.picture.pixmap());
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, props_.mouseTransparent);
+}
 
 void PictureControl::setPicture(const Picture& picture) {
-    picture_ = picture;
+    props_.picture = picture;
     if (auto* label = as<QLabel>()) {
         if (picture.isEmpty())
             label->clear();
         else
             label->setPixmap(picture.pixmap());
+        fillBack();
     }
 }
 
-void Image::applyColors() {
-    // An image has no back colour of its own: the window shows through.
-    as<QLabel>()->setAutoFillBackground(false);
+void PictureControl::setClearWhenEmpty(bool clear) {
+    props_.clearWhenEmpty = clear;
+    if (as<QLabel>()) fillBack();
+}
+
+void PictureControl::applyColors() {
+    Control::applyColors();
+    fillBack();
+}
+
+void PictureControl::fillBack() {
+    // An image lets the window show through; so does a mark without a picture.
+    as<QLabel>()->setAutoFillBackground(fillsBack() && backColor().isValid() &&
+                                         !(props_.clearWhenEmpty && props_.picture.isEmpty()));
+}
+
+void PictureControl::setMouseTransparent(bool transparent) {
+    props_.mouseTransparent = transparent;
+    if (auto* label = as<QLabel>()) label->setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
 }
 
 }  // namespace platform

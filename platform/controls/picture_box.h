@@ -1,7 +1,11 @@
 #pragma once
 // Controls that show a picture at their top left corner, unscaled and without a
 // border: the picture box fills the rest with its back colour, the image control
-// lets the window show through. Both raise Click and DblClick from the mouse.
+// lets the window show through. Both raise Click and DblClick from the mouse,
+// unless made transparent for the mouse: then presses, releases and clicks go to
+// whatever lies beneath (the board's tile buttons under their overlays). A picture
+// box that is a mark over other controls (the board's overlays) may be told to
+// let what lies beneath show through while it has no picture.
 #include "platform/controls/control.h"
 #include "platform/picture.h"
 
@@ -9,18 +13,31 @@ namespace platform {
 
 class PictureControl : public Control {
 public:
-    const Picture& picture() const { return picture_; }
+    const Picture& picture() const { return props_.picture; }
     void setPicture(const Picture& picture);
+    bool mouseTransparent() const { return props_.mouseTransparent; }
+    void setMouseTransparent(bool transparent);
+    bool clearWhenEmpty() const { return props_.clearWhenEmpty; }
+    void setClearWhenEmpty(bool clear);
 
 protected:
     PictureControl() = default;
+    void applyColors() override;
+    // A picture box fills what its picture leaves with its back colour; an image never does.
+    virtual bool fillsBack() const { return true; }
     QWidget* createWidget(QWidget* parent) override;
     void applyProperties() override;
-    void resetProperties() override { picture_ = Picture{}; }
+    void resetProperties() override { props_ = Props{}; }
     int mouseClicks() const override { return MouseClick | MouseDblClick; }
 
 private:
-    Picture picture_;
+    struct Props {
+        Picture picture;
+        bool mouseTransparent = false;
+        bool clearWhenEmpty = false;
+    };
+    void fillBack();
+    Props props_;
 };
 
 class PictureBox : public PictureControl {
@@ -33,7 +50,7 @@ public:
     Image() = default;
 
 protected:
-    void applyColors() override;
+    bool fillsBack() const override { return false; }
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/controls/event_widget.h"
 
 #include <QFrame>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -12,10 +13,23 @@
 namespace platform {
 namespace {
 
+// The classic strip's tabs leave a caption almost their whole width; Qt's styles
+// keep a wide margin and would cut "Gesp. Straßen" short on a row of eleven.
+class NarrowTabMargins : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 6;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // Tabs share the row's width equally, as on the classic tab strip.
 class EvenTabBar : public QTabBar {
 public:
     explicit EvenTabBar(QWidget* parent) : QTabBar(parent) {
+        auto* style = new NarrowTabMargins;
+        style->setParent(this);
+        setStyle(style);
         setDrawBase(false);
         setExpanding(false);
         setUsesScrollButtons(false);

@@ -12,6 +12,8 @@ namespace platform {
 
 QtHelpViewer::QtHelpViewer() : window_(std::make_unique<QWidget>()), browser_(new QTextBrowser(window_.get())) {
     window_->setWindowTitle(QStringLiteral("Hilfe"));
+    // An open help page never keeps a program running once its own windows are closed.
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

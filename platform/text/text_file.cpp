@@ -3,7 +3,10 @@
 #include "platform/paths.h"
 #include "platform/text/line_split.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace platform {
 
@@ -23,15 +26,35 @@ std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit
     return std::move(read.lines);
 }
 
-bool writeLines(const QString& path, const std::vector<std::string>& lines) {
-    QSaveFile file(resolvePath(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const std::string bytes = joinCrLfLines(lines);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+namespace {
+
+// The error of the call that just failed; one that left no number still failed.
+int lastError() { return errno != 0 ? errno : EIO; }
+
+}  // namespace
+
+int writeFileAtomically(const QString& path, std::string_view bytes) {
+    const QString real = resolvePath(path);
+    if (QFileInfo(real).isDir()) return EISDIR;
+    QSaveFile file(real);
+    errno = 0;
+    // Unbuffered: a short write (a full disk) shows here; a buffered one would
+    // fail unseen while committing and leave a cut-off file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return lastError();
+    const auto size = static_cast<qint64>(bytes.size());
+    errno = 0;
+    if (file.write(bytes.data(), size) != size) {
+        const int error = lastError();
         file.cancelWriting();
-        return false;
+        return error;
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit()) return lastError();
+    return 0;
+}
+
+bool writeLines(const QString& path, const std::vector<std::string>& lines) {
+    return writeFileAtomically(path, joinCrLfLines(lines)) == 0;
 }
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -36,8 +37,12 @@ TextFileRead readTextFile(const QString& path, ReadLimit limit);
 // The same when the reason does not matter.
 std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit limit);
 
-// Writes every line followed by CR LF. The file is replaced only once everything
-// is written, so a failed write leaves the old file as it was. False on failure.
+// Writes the bytes into a temporary file beside `path` and renames it over the old
+// file only once all of them stand on disk, so a failed write leaves the old file
+// as it was. 0 on success, else the system's error number (errno) of the failure.
+int writeFileAtomically(const QString& path, std::string_view bytes);
+
+// Writes every line followed by CR LF, as writeFileAtomically. False on failure.
 bool writeLines(const QString& path, const std::vector<std::string>& lines);
 
 }  // namespace platform

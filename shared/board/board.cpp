@@ -1,6 +1,9 @@
 #include "shared/board/board.h"
 
+#include "shared/about_box/frm_info.h"
 #include "shared/tile_catalogue.h"
+
+#include "platform/services/services.h"
 
 namespace pendix {
 
@@ -29,7 +32,35 @@ void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
         overlay.setBackColor(kBoardGreen);
         overlay.setVisible(false);
         overlay.setTag(QStringLiteral("0"));
+        // The car or an arrow covers the cell's centre, where the user clicks the cell itself.
+        overlay.setMouseTransparent(true);
+        // An overlay shown without a picture (a start without a direction) must not hide the tile.
+        overlay.setClearWhenEmpty(true);
     }
+}
+
+void clearBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
+                platform::ControlArray<platform::PictureBox>& pic) {
+    platform::setWaitCursor();
+    for (int i = 0; i < kCellCount; ++i) {
+        auto& button = cmd(i);
+        button.setTag(QStringLiteral("0"));
+        button.setPicture({});
+        auto& overlay = pic(i);
+        overlay.setTag(QStringLiteral("0"));
+        overlay.setPicture({});
+        overlay.setVisible(false);
+    }
+    platform::setDefaultCursor();
+}
+
+void designHintLine(platform::Label& lbllvlneu, const PlaceOnForm& place) {
+    place(lbllvlneu, {120, 10680, 15015, 255});
+    lbllvlneu.setAlignment(platform::Alignment::Center);
+    lbllvlneu.setFont({QStringLiteral("MS Sans Serif"), 8.25, true});
+    lbllvlneu.setCaption(QStringLiteral("Wenn sie ein neues Level entworfen haben, hängen sie die lvl - Datei im "
+                                        "Verzeichnis \\lvlneu an ein E-Mail an: ") +
+                         QString::fromLatin1(kContactMail));
 }
 
 }  // namespace pendix

@@ -6,6 +6,7 @@
 #include "platform/controls/control_array.h"
 #include "platform/controls/geometry.h"
 #include "platform/controls/graphical_button.h"
+#include "platform/controls/label.h"
 #include "platform/controls/picture_box.h"
 
 #include <QColor>
@@ -27,8 +28,18 @@ platform::Rect overlayRect(int cell);
 using PlaceOnForm = std::function<void(platform::Control&, const platform::Rect&)>;
 
 // The 400 tile buttons (green, tag "0"), then the 400 overlays above them
-// (green, no border, hidden, tag "0"), in cell order.
+// (green, no border, hidden, tag "0"), in cell order. The overlays let the mouse
+// through to their tile buttons, and show nothing where they have no picture. The overlays let the mouse
+// through to the tile buttons beneath.
 void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);
+
+// Every cell empty: tile buttons with tag "0" and no picture, overlays with tag
+// "0", no picture and hidden; under the wait cursor. Nothing else of a window changes.
+void clearBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
+                platform::ControlArray<platform::PictureBox>& pic);
+
+// The hint line `lbllvlneu` under the board: where to send a new level.
+void designHintLine(platform::Label& lbllvlneu, const PlaceOnForm& place);
 
 }  // namespace pendix

@@ -11,10 +11,14 @@ namespace pendix {
 bool passesFirstStartProbe(platform::Form& mainWindow, platform::Timer* animationTimer) {
     // The picture only tells that the data is there; it is let go at once.
     if (platform::tryLoadPicture(kProbeBitmap)) return true;
+    showFirstStartBox(mainWindow, animationTimer);
+    return false;
+}
+
+void showFirstStartBox(platform::Form& mainWindow, platform::Timer* animationTimer) {
     if (animationTimer) animationTimer->setEnabled(false);
     platform::instance<frmBeginn>().showModal();
     mainWindow.unload();
-    return false;
 }
 
 }  // namespace pendix

@@ -15,4 +15,8 @@ namespace pendix {
 // do nothing more then.
 bool passesFirstStartProbe(platform::Form& mainWindow, platform::Timer* animationTimer);
 
+// The same way out for a load handler that finds its data incomplete after the
+// probe (the editor's palette pictures): timer off, the box, `mainWindow` unloaded.
+void showFirstStartBox(platform::Form& mainWindow, platform::Timer* animationTimer);
+
 }  // namespace pendix

@@ -1,27 +1,25 @@
 // The game with one data file missing or damaged at a time: it loads a level,
 // plays it to the end, animates the board and the icon, shows its help and its
-// file list, and never crashes. Each case copies a program folder that the
+// file list, and never crashes. Each case copies the program folder that the
 // installer's own code filled once and damages one file in the copy. The help
 // viewer and the wave player are the real ones here, so a damaged help file or
 // wave is really read; the other services are the recording doubles.
 #include "game/frm_haupt.h"
-#include "installer/install_data.h"
 #include "platform/application.h"
 #include "platform/paths.h"
 #include "platform/services/qt_services.h"
 #include "platform/services/test_services.h"
 #include "shared/file_list/frm_datei_lst.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
+#include "tests/support/installed_folder.h"
+#include "tests/support/printers.h"
+#include "tests/support/program_folder.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <ostream>
 #include <string>
 
@@ -64,27 +62,12 @@ std::string probeLevel() {
 
 class DamagedDataTest : public ::testing::TestWithParam<Case> {
 protected:
-    static void SetUpTestSuite() {
-        installed_ = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(installed_->isValid());
-        const auto result = pendix::installer::installData(QDir(installed_->path()));
-        ASSERT_TRUE(result.ok) << result.message.toStdString();
-    }
-    static void TearDownTestSuite() { installed_.reset(); }
-
     void SetUp() override {
-        ASSERT_TRUE(copy_.isValid());
-        copyFolder(installed_->path(), copy_.path());
-        platform::setProgramFolder(copy_.path());
-        QFile level(copy_.filePath(QStringLiteral("probe.lvl")));
-        ASSERT_TRUE(level.open(QIODevice::WriteOnly));
+        test_support::InstalledFolder::copyInto(copy_);
         const std::string bytes = probeLevel();
-        level.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        copy_.writeText("\\probe.lvl", QByteArray::fromStdString(bytes));
     }
-    void TearDown() override {
-        platform::dropInstances();
-        platform::setProgramFolder({});
-    }
+    void TearDown() override { platform::dropInstances(); }
 
     // Damages the case's file in the copy; false when the installer never wrote it.
     bool damage(const Case& c) const {
@@ -111,23 +94,8 @@ protected:
     Services fakes;
 
 private:
-    static void copyFolder(const QString& from, const QString& to) {
-        QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = to + source.mid(from.size());
-            if (it.fileInfo().isDir())
-                QDir().mkpath(target);
-            else
-                QFile::copy(source, target);
-        }
-    }
-
-    static std::unique_ptr<QTemporaryDir> installed_;
-    QTemporaryDir copy_;
+    test_support::ProgramFolder copy_{test_support::ProgramFolder::Contents::Nothing};
 };
-
-std::unique_ptr<QTemporaryDir> DamagedDataTest::installed_;
 
 TEST_P(DamagedDataTest, GamePlaysAnimatesAndShowsItsDialogs) {
     const Case c = GetParam();

@@ -1,6 +1,5 @@
 // The tile animation on plain button sets, the icon animation on real windows.
 #include "game_window_fixture.h"
-#include "program_folder.h"
 
 #include "game/frm_geschwindigkeit.h"
 #include "shared/animation/tile_animation.h"
@@ -17,7 +16,7 @@
 
 namespace {
 
-using dialogs_test::ProgramFolder;
+using test_support::ProgramFolder;
 
 QString aniPath(const char* name) { return QStringLiteral("\\bmp\\deko\\ani\\%1.bmp").arg(QLatin1String(name)); }
 

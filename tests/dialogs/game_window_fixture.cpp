@@ -3,10 +3,6 @@
 #include "platform/application.h"
 #include "platform/main_form.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QWidget>
-
 namespace dialogs_test {
 
 GameWindowTest::GameWindowTest() : game(platform::instance<pendix::frmHaupt>()) {
@@ -16,11 +12,6 @@ GameWindowTest::GameWindowTest() : game(platform::instance<pendix::frmHaupt>()) 
 }
 
 GameWindowTest::~GameWindowTest() { platform::dropInstances(); }
-
-void GameWindowTest::pressKey(platform::Form& form, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(form.window(), &press);
-}
 
 QString GameWindowTest::writeLevel(std::string_view dataPath, const char* name) const {
     QByteArray bytes = QByteArray(name) + "\r\n101\r\n";

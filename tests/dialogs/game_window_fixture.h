@@ -2,19 +2,16 @@
 // The game window loaded headless on a test's own program folder, with every
 // service replaced by its recording double; the window is registered as the
 // program's main window, as the game's start-up does.
-#include "program_folder.h"
-
 #include "game/frm_haupt.h"
 #include "platform/services/test_services.h"
+#include "tests/support/printers.h"
+#include "tests/support/program_folder.h"
 
 #include <QString>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dialogs_test {
 
@@ -28,12 +25,10 @@ protected:
     void script(std::function<void(F&)> act) {
         fakes.modal.script.push_back([act](platform::Form& form) { act(static_cast<F&>(form)); });
     }
-    // A key on a loaded window, as the keyboard gives it.
-    static void pressKey(platform::Form& form, int key);
     // A level file of one street at cell 0 with its name; returns its full path.
     QString writeLevel(std::string_view dataPath, const char* name) const;
 
-    ProgramFolder folder;
+    test_support::ProgramFolder folder;
     platform::ScopedTestServices fakes;
     pendix::frmHaupt& game;
 };

@@ -6,6 +6,7 @@
 #include "shared/level_chooser/frm_levelauswahl.h"
 
 #include "platform/application.h"
+#include "tests/support/user_input.h"
 
 #include <QDir>
 #include <QWidget>
@@ -14,6 +15,7 @@ namespace {
 
 using dialogs_test::GameWindowTest;
 using pendix::frmLevelauswahl;
+using test_support::pressKey;
 
 class LevelChooser : public GameWindowTest {
 protected:

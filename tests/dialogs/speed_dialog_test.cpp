@@ -6,6 +6,7 @@
 #include "game/frm_geschwindigkeit.h"
 
 #include "platform/application.h"
+#include "tests/support/user_input.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -14,6 +15,7 @@ namespace {
 
 using dialogs_test::GameWindowTest;
 using pendix::frmGeschwindigkeit;
+using test_support::pressKey;
 
 // What the user does, through the controls' own widgets.
 void typeText(frmGeschwindigkeit& d, const QString& text) {

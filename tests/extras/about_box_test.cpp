@@ -156,10 +156,10 @@ TEST_F(AboutBoxTest, TheGameTitleIsCentredAndAtLeastItsDesignWidth) {
 TEST_F(AboutBoxTest, ALinkShowsDarkRedWhileHeldAndBlueAgainOnRelease) {
     frmInfo& info = open();
     QWidget* link = info.lbl(1).widget();
-    sendMousePress(link, Qt::LeftButton);
+    mousePress(link, Qt::LeftButton);
     EXPECT_EQ(info.lbl(1).foreColor(), QColor(128, 0, 0));
     EXPECT_TRUE(fakes.links.opened.empty());
-    sendMouseRelease(link, Qt::LeftButton);
+    mouseRelease(link, Qt::LeftButton);
     EXPECT_EQ(info.lbl(1).foreColor(), QColor(0, 0, 255));
     ASSERT_EQ(fakes.links.opened.size(), 1u);  // the click after the release opens it
     EXPECT_EQ(fakes.links.opened[0], "http://www.example.org/pendix");
@@ -170,14 +170,14 @@ TEST_F(AboutBoxTest, OtherLabelsOpenNothingAndKeepTheirColours) {
     for (int index : {0, 3, 4, 5, 6, 7, 25, 26}) {
         SCOPED_TRACE(index);
         const QColor before = info.lbl(index).foreColor();
-        sendMousePress(info.lbl(index).widget(), Qt::LeftButton);
+        mousePress(info.lbl(index).widget(), Qt::LeftButton);
         EXPECT_EQ(info.lbl(index).foreColor(), before);
-        sendMouseRelease(info.lbl(index).widget(), Qt::LeftButton);
+        mouseRelease(info.lbl(index).widget(), Qt::LeftButton);
         EXPECT_EQ(info.lbl(index).foreColor(), before);
     }
     for (platform::Label* label : {&info.Label1, &info.lblCopyright, &info.lblAutor}) {
-        sendMousePress(label->widget(), Qt::LeftButton);
-        sendMouseRelease(label->widget(), Qt::LeftButton);
+        mousePress(label->widget(), Qt::LeftButton);
+        mouseRelease(label->widget(), Qt::LeftButton);
     }
     EXPECT_TRUE(fakes.links.opened.empty());
     EXPECT_EQ(info.lbl(1).foreColor(), QColor(0, 0, 255));
@@ -186,9 +186,9 @@ TEST_F(AboutBoxTest, OtherLabelsOpenNothingAndKeepTheirColours) {
 
 TEST_F(AboutBoxTest, EnterClosesTheBoxAndEscapeDoesNot) {
     frmInfo& info = open();
-    sendKey(info.window(), Qt::Key_Escape);
+    pressKey(info.window(), Qt::Key_Escape);
     EXPECT_TRUE(info.isLoaded());
-    sendKey(info.window(), Qt::Key_Return);
+    pressKey(info.window(), Qt::Key_Return);
     EXPECT_FALSE(info.isLoaded());
 }
 

@@ -4,11 +4,6 @@
 
 #include "platform/application.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QWidget>
-
 namespace extras_test {
 
 ExtrasTest::ExtrasTest() {
@@ -19,31 +14,5 @@ ExtrasTest::ExtrasTest() {
 }
 
 ExtrasTest::~ExtrasTest() { platform::dropInstances(); }
-
-namespace {
-
-void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-    ASSERT_NE(widget, nullptr);
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-}  // namespace
-
-void sendMousePress(QWidget* widget, Qt::MouseButton button, QPoint at) {
-    sendMouse(widget, QEvent::MouseButtonPress, button, at);
-}
-
-void sendMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint at) {
-    sendMouse(widget, QEvent::MouseButtonRelease, button, at);
-}
-
-void sendKey(QWidget* widget, Qt::Key key) {
-    ASSERT_NE(widget, nullptr);
-    const QString text = key == Qt::Key_Escape ? QStringLiteral("\x1b") : QStringLiteral("\r");
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &event);
-}
 
 }  // namespace extras_test

@@ -152,7 +152,7 @@ TEST_F(FileListDialogTest, EnterAndEscapeCloseTheDialogAndItsIconTurns) {
         EXPECT_TRUE(shown.cmdOk.isCancel());
         ASSERT_TRUE(shown.Timer.fire());
         EXPECT_TRUE(shown.icon().sourcePath().startsWith("\\ico\\auto"));
-        sendKey(shown.window(), key);
+        pressKey(shown.window(), key);
         EXPECT_FALSE(shown.isLoaded()) << key;
     }
 }

@@ -53,7 +53,7 @@ TEST_F(FirstStartTest, AFolderInTheProbesOwnSpellingBesideTheProbeLetsTheGameSta
 TEST_F(FirstStartTest, AMissingOrBrokenProbeShowsTheBoxAndNeverTheGame) {
     const struct {
         const char* name;
-        std::function<void(const dialogs_test::ProgramFolder&)> damage;
+        std::function<void(const test_support::ProgramFolder&)> damage;
     } cases[] = {
         {"missing file", [](const auto& f) { f.remove("\\bmp\\AuteDLOU.bmp"); }},
         {"missing folder", [](const auto& f) { QDir(f.file("\\bmp")).removeRecursively(); }},
@@ -61,7 +61,7 @@ TEST_F(FirstStartTest, AMissingOrBrokenProbeShowsTheBoxAndNeverTheGame) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        dialogs_test::ProgramFolder fresh;
+        test_support::ProgramFolder fresh;
         c.damage(fresh);
         platform::ScopedTestServices scoped;
         game().show();

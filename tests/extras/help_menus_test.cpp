@@ -59,7 +59,7 @@ TEST_F(HelpMenusTest, ARightClickOnTheBareSurfacePopsUpTheHelpMenu) {
         for (platform::MenuItem* item : menu.items()) offered.push_back(item->caption());
         menu.items().at(3)->click();  // "Info"
     };
-    sendMouseRelease(surface(), Qt::RightButton, {3, 100});
+    mouseRelease(surface(), Qt::RightButton, {3, 100});
     ASSERT_EQ(fakes.modal.popups.size(), 1u);
     EXPECT_EQ(fakes.modal.popups[0], game().mnuHilfe.caption());
     EXPECT_EQ(offered, (std::vector<QString>{"Hilfe", "Objekte", "Menüsystem", "Info", "Datei - Info"}));
@@ -68,13 +68,13 @@ TEST_F(HelpMenusTest, ARightClickOnTheBareSurfacePopsUpTheHelpMenu) {
 }
 
 TEST_F(HelpMenusTest, OtherButtonsAndReleasesOverControlsPopUpNothing) {
-    sendMouseRelease(surface(), Qt::LeftButton, {3, 100});
-    sendMouseRelease(surface(), Qt::MiddleButton, {3, 100});
-    sendMouseRelease(game().cmd(0).widget(), Qt::RightButton);
-    sendMouseRelease(game().cmd(399).widget(), Qt::RightButton);
-    sendMouseRelease(game().cmdLevelStart.widget(), Qt::RightButton);
-    sendMouseRelease(game().lblLevelName.widget(), Qt::RightButton);
-    sendMouseRelease(game().lbllvlneu.widget(), Qt::RightButton);
+    mouseRelease(surface(), Qt::LeftButton, {3, 100});
+    mouseRelease(surface(), Qt::MiddleButton, {3, 100});
+    mouseRelease(game().cmd(0).widget(), Qt::RightButton);
+    mouseRelease(game().cmd(399).widget(), Qt::RightButton);
+    mouseRelease(game().cmdLevelStart.widget(), Qt::RightButton);
+    mouseRelease(game().lblLevelName.widget(), Qt::RightButton);
+    mouseRelease(game().lbllvlneu.widget(), Qt::RightButton);
     EXPECT_TRUE(fakes.modal.popups.empty());
 }
 

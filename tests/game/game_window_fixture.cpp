@@ -1,21 +1,16 @@
 #include "game_window_fixture.h"
 
-#include "installed_folder.h"
-
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 
 namespace game_test {
 
 namespace {
 
-pendix::frmHaupt& shownWindow(const QString& programFolder) {
-    platform::setProgramFolder(programFolder);
+pendix::frmHaupt& shownWindow() {
     auto& window = platform::instance<pendix::frmHaupt>();
     window.show();
     return window;
@@ -23,18 +18,9 @@ pendix::frmHaupt& shownWindow(const QString& programFolder) {
 
 }  // namespace
 
-GameWindowTest::GameWindowTest() : window(shownWindow(InstalledFolder::path())) {}
+GameWindowTest::GameWindowTest() : window(shownWindow()) {}
 
-GameWindowTest::~GameWindowTest() {
-    platform::dropInstances();
-    platform::setProgramFolder({});
-}
-
-void GameWindowTest::type(platform::Control& control, char character) {
-    control.setFocus();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar::fromLatin1(character)));
-    QApplication::sendEvent(control.widget(), &press);
-}
+GameWindowTest::~GameWindowTest() { platform::dropInstances(); }
 
 QString GameWindowTest::writeLevel(const std::string& fileName, const std::string& nameBytes,
                                    const std::array<std::string, 400>& cells, int start, int startDirection,

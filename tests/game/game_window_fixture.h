@@ -4,20 +4,19 @@
 // go into a folder of their own.
 #include "game/frm_haupt.h"
 #include "platform/services/test_services.h"
+#include "tests/support/installed_folder.h"
+#include "tests/support/printers.h"
+#include "tests/support/user_input.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
-#include <ostream>
 #include <string>
-
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << '{' << texts.join(", ").toStdString() << '}'; }
 
 namespace game_test {
 
@@ -47,8 +46,8 @@ protected:
     GameWindowTest();
     ~GameWindowTest() override;
 
-    // Types one character into a control that has the focus, as the keyboard would.
-    static void type(platform::Control& control, char character);
+    // Types one character into a control, which takes the focus first, as the keyboard would.
+    static void type(platform::Control& control, char character) { test_support::typeInto(control, character); }
     // Writes a level file (name in Windows-1252) into the test's own folder; returns its full path.
     QString writeLevel(const std::string& fileName, const std::string& nameBytes,
                        const std::array<std::string, 400>& cells, int start, int startDirection, int end) const;
@@ -58,6 +57,7 @@ protected:
     QStringList playedWaves() const;
 
     GameServices fakes;
+    test_support::InstalledFolder folder;  // before the window, which loads from it
     pendix::frmHaupt& window;
     QTemporaryDir levels;
 };

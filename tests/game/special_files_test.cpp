@@ -3,7 +3,7 @@
 #include "game_window_fixture.h"
 
 #include "game/level_reader.h"
-#include "installed_folder.h"
+#include "tests/support/installed_folder.h"
 #include "platform/paths.h"
 
 #include <QDir>

@@ -20,6 +20,7 @@ TEST(Cp1252, EncodesLatinLettersAndMarksTheRest) {
         {"Level 1", "Level 1"},
         {"Straßenbahn über Äcker", "Stra\xDF" "enbahn \xFC" "ber \xC4" "cker"},
         {"5 € – „gut“", "5 \x80 \x96 \x84gut\x93"},
+        {"\u0081\u009d", "\x81\x9d"},  // unassigned bytes: the C1 controls of their number
         {"Ελ", "??"},
         {"🚗", "?"},
         {"\xC3", "?"},          // a cut-off sequence

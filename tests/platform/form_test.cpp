@@ -4,17 +4,19 @@
 #include "platform/controls/graphical_button.h"
 #include "platform/controls/label.h"
 #include "platform/controls/menu_item.h"
+#include "platform/controls/picture_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
 #include "platform/main_form.h"
 #include "platform/services/test_services.h"
+#include "tests/support/printers.h"
+#include "tests/support/user_input.h"
+
+#include <QImage>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <vector>
 
@@ -28,6 +30,11 @@ public:
     frmProbe() {
         cmdOk.onClick = [this] { clicks.push_back("OK"); };
         cmdAbbrechen.onClick = [this] { clicks.push_back("Abbrechen"); };
+        cmd.onClick = [this](int index) { clicks.push_back("cmd" + std::to_string(index)); };
+        cmd.onMouseUp = [this](int index, int button, int, double, double) {
+            clicks.push_back("up cmd" + std::to_string(index) + "/" + std::to_string(button));
+        };
+        pic.onClick = [this](int index) { clicks.push_back("pic" + std::to_string(index)); };
         lbl.onClick = [this](int index) { clicks.push_back("lbl" + std::to_string(index)); };
         Timer.onTimer = [this] { ++ticks; };
         mnuSound.onClick = [this] { clicks.push_back("Sound"); };
@@ -40,6 +47,7 @@ public:
     CommandButton cmdAbbrechen;
     ControlArray<Label> lbl;
     ControlArray<GraphicalButton> cmd;
+    ControlArray<PictureBox> pic;  // above the middle of cmd(0) and cmd(1)
     platform::Timer Timer;
     MenuItem mnuOptionen, mnuSound, mnuStraßen, mnuEnde;
     ControlArray<MenuItem> mnuStraße;
@@ -76,6 +84,7 @@ protected:
             place(cmd.add(i), {2600 + 600 * i, 120, 615, 615});
             cmd(i).setTag("0");
         }
+        for (int i = 0; i < 2; ++i) place(pic.add(i), {2720 + 600 * i, 240, 375, 375});
         place(Timer);
         Timer.setInterval(100);
         addMenu(mnuOptionen);
@@ -101,22 +110,26 @@ protected:
     void Form_MouseUp(int button, int, double, double) override { mouseUps.push_back(button); }
 };
 
+// Two pictures that overlap, the earlier one brought to the front when asked.
+class frmLayers : public Form {
+public:
+    PictureBox picUnten, picOben;
+    bool frontFirst = false;
+
+protected:
+    void design() override {
+        setClientSize(3000, 3000);
+        place(picUnten, {0, 0, 1500, 1500});
+        place(picOben, {750, 750, 1500, 1500});
+        if (frontFirst) picUnten.bringToFront();
+    }
+};
+
 class FormTest : public testing::Test {
 protected:
     void TearDown() override { dropInstances(); }
     ScopedTestServices fakes;
 };
-
-void sendKey(QWidget* to, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(to, &press);
-}
-
-void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button) {
-    QMouseEvent event(type, QPointF(at), to->mapToGlobal(QPointF(at)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(to, &event);
-}
 
 }  // namespace
 
@@ -152,6 +165,20 @@ TEST_F(FormTest, TheMainFormIsTheNamedClassesInstance) {
     mainForm()->setTag("/lvlneu/a.lvl");
     EXPECT_EQ(instance<frmProbe>().tag(), "/lvlneu/a.lvl");
     Application::current().setMainFormAccess({});
+}
+
+TEST_F(FormTest, LaterPlacesLieAboveUnlessAnEarlierIsBroughtToTheFront) {
+    auto& form = instance<frmLayers>();
+    const QPoint overlap(75, 75);  // pixels, inside both
+    form.show();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picOben.widget());
+    form.unload();
+    form.frontFirst = true;
+    form.show();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picUnten.widget());
+    EXPECT_EQ(form.clientArea()->childAt(QPoint(140, 140)), form.picOben.widget());
+    form.picOben.bringToFront();
+    EXPECT_EQ(form.clientArea()->childAt(overlap), form.picOben.widget());
 }
 
 TEST_F(FormTest, FormUnloadCanRefuseAndTheCloseBoxAsksIt) {
@@ -194,7 +221,7 @@ TEST_F(FormTest, TextBoxChangeRunsNestedOnAssignmentButNotForTheSameText) {
     EXPECT_EQ(form.txtWert.text(), "1");
 
     auto* edit = form.txtWert.widget();  // the user types
-    sendKey(edit, Qt::Key_2, "2");
+    test_support::pressKey(edit, Qt::Key_2);
     EXPECT_EQ(form.txtWert.text(), "12");
     EXPECT_EQ(seen.back(), "12");
 }
@@ -205,10 +232,10 @@ TEST_F(FormTest, KeyPreviewReachesTheFormBeforeTheFocusedControl) {
     std::vector<int> buttonKeys;
     form.cmdOk.onKeyPress = [&](int& key) { buttonKeys.push_back(key); };
     form.cmdOk.setFocus();
-    sendKey(form.cmdOk.widget(), Qt::Key_4, "4");
-    sendKey(form.cmdOk.widget(), Qt::Key_Asterisk, "*");  // swallowed by the form
-    sendKey(form.cmd(0).widget(), Qt::Key_6, "6");
-    sendKey(form.txtWert.widget(), Qt::Key_5, "5");
+    test_support::pressKey(form.cmdOk.widget(), Qt::Key_4);
+    test_support::pressKey(form.cmdOk.widget(), Qt::Key_Asterisk);  // swallowed by the form
+    test_support::pressKey(form.cmd(0).widget(), Qt::Key_6);
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_5);
     EXPECT_EQ(form.keys, (std::vector<int>{'4', '*', '6', '5'}));
     EXPECT_EQ(buttonKeys, std::vector<int>{'4'});
     EXPECT_EQ(form.txtWert.text(), "05");  // the text box still got its key, once
@@ -217,10 +244,10 @@ TEST_F(FormTest, KeyPreviewReachesTheFormBeforeTheFocusedControl) {
 TEST_F(FormTest, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
     auto& form = instance<frmProbe>();
     form.show();
-    sendKey(form.txtWert.widget(), Qt::Key_Return, "\r");
-    sendKey(form.txtWert.widget(), Qt::Key_Escape, "\x1b");
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_Return);
+    test_support::pressKey(form.txtWert.widget(), Qt::Key_Escape);
     form.cmdAbbrechen.setFocus();
-    sendKey(form.cmdAbbrechen.widget(), Qt::Key_Return, "\r");  // a focused button answers Enter itself
+    test_support::pressKey(form.cmdAbbrechen.widget(), Qt::Key_Return);  // a focused button answers Enter itself
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"OK", "Abbrechen", "Abbrechen"}));
     EXPECT_EQ(form.keys, (std::vector<int>{13, 27, 13}));
 }
@@ -229,12 +256,12 @@ TEST_F(FormTest, MouseUpOnlyOverTheBareSurface) {
     auto& form = instance<frmProbe>();
     form.show();
     QWidget* surface = form.clientArea();
-    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::RightButton);
-    sendMouse(surface, QEvent::MouseButtonRelease, {250, 150}, Qt::LeftButton);
+    test_support::mouseRelease(surface, Qt::RightButton, {250, 150});
+    test_support::mouseRelease(surface, Qt::LeftButton, {250, 150});
     QWidget* label = form.lblTitel.widget();
-    sendMouse(label, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
-    sendMouse(label, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
-    sendMouse(surface, QEvent::MouseButtonRelease, form.cmdOk.widget()->geometry().center(), Qt::RightButton);
+    test_support::mousePress(label, Qt::RightButton, {5, 5});
+    test_support::mouseRelease(label, Qt::RightButton, {5, 5});
+    test_support::mouseRelease(surface, Qt::RightButton, form.cmdOk.widget()->geometry().center());
     EXPECT_EQ(form.mouseUps, (std::vector<int>{kRightButton, kLeftButton}));
 }
 
@@ -247,11 +274,57 @@ TEST_F(FormTest, LabelsRaiseMouseDownUpAndClickInOrder) {
     };
     form.lbl.onMouseUp = [&](int index, int, int, double, double) { events.push_back("up" + std::to_string(index)); };
     form.lbl.onClick = [&](int index) { events.push_back("click" + std::to_string(index)); };
-    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
-    sendMouse(form.lbl(1).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton);
-    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonPress, {3, 3}, Qt::RightButton);
-    sendMouse(form.lbl(2).widget(), QEvent::MouseButtonRelease, {3, 3}, Qt::RightButton);
+    test_support::mousePress(form.lbl(1).widget(), Qt::LeftButton, {3, 3});
+    test_support::mouseRelease(form.lbl(1).widget(), Qt::LeftButton, {3, 3});
+    test_support::mousePress(form.lbl(2).widget(), Qt::RightButton, {3, 3});
+    test_support::mouseRelease(form.lbl(2).widget(), Qt::RightButton, {3, 3});
     EXPECT_EQ(events, (std::vector<std::string>{"down1/1", "up1", "click1", "down2/2", "up2"}));
+}
+
+TEST_F(FormTest, APictureTransparentForTheMouseLetsClicksThroughToTheButtonBeneath) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    form.pic(1).setMouseTransparent(true);
+    // The user's click lands on the topmost widget that takes the mouse at that point, as Qt finds it.
+    const auto clickCentre = [](GraphicalButton& button, Qt::MouseButton mouse) {
+        test_support::clickWhereShown(button, mouse);
+    };
+    clickCentre(form.cmd(0), Qt::LeftButton);
+    clickCentre(form.cmd(1), Qt::LeftButton);
+    clickCentre(form.cmd(1), Qt::RightButton);
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic0", "up cmd1/1", "cmd1", "up cmd1/2"}));
+    EXPECT_TRUE(form.pic(1).mouseTransparent());
+
+    form.unload();  // every load starts from the design: the mouse reaches the picture again
+    form.show();
+    EXPECT_FALSE(form.pic(1).mouseTransparent());
+    form.clicks.clear();
+    clickCentre(form.cmd(1), Qt::LeftButton);
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic1"}));
+}
+
+TEST_F(FormTest, AMarkWithoutAPictureLetsWhatLiesBeneathShowThrough) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    form.cmd(0).setBackColor(QColor(200, 0, 0));
+    form.pic(0).setBackColor(QColor(0, 128, 0));
+    form.pic(1).setBackColor(QColor(0, 128, 0));
+    form.cmd(1).setBackColor(QColor(200, 0, 0));
+    form.pic(0).setClearWhenEmpty(true);
+    // The colour the user sees at the middle of each button, the picture boxes lying above them.
+    const auto seenAt = [&form](int cell) {
+        QWidget* button = form.cmd(cell).widget();
+        const QImage shot = form.clientArea()->grab().toImage();
+        return shot.pixelColor(button->geometry().center());
+    };
+    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));  // the empty mark shows nothing
+    EXPECT_EQ(seenAt(1), QColor(0, 128, 0));  // a plain picture box fills with its back colour
+    QPixmap blue(25, 25);
+    blue.fill(QColor(0, 0, 255));
+    form.pic(0).setPicture(drawnPicture(QStringLiteral("blue"), blue));
+    EXPECT_EQ(seenAt(0), QColor(0, 0, 255));
+    form.pic(0).setPicture({});
+    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));
 }
 
 TEST_F(FormTest, TimersTickOnlyWhenEnabledOnALoadedForm) {

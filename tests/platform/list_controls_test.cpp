@@ -10,14 +10,14 @@
 #include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/services/test_services.h"
+#include "tests/support/printers.h"
+#include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -137,11 +137,7 @@ TEST_F(ListControlsTest, FilesAreClickedAndDoubleClicked) {
     form.filDateien.setListIndex(1);
     EXPECT_EQ(form.filDateien.fileName(), "b.LVL");
     auto* list = static_cast<QListWidget*>(form.filDateien.widget());
-    const QPoint at = list->visualItemRect(list->item(0)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(list->viewport(), &press);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(list->viewport(), &twice);
+    test_support::doubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(form.events, (std::vector<QString>{"fil b.LVL", "fil a.lvl", "fil dbl a.lvl"}));
 }
 

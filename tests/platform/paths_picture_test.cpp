@@ -1,6 +1,7 @@
 #include "platform/file_info.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,26 @@ TEST_F(ProgramFolder, DataPathsIgnoreLetterCase) {
     EXPECT_EQ(resolveDataPath("\\LVLNEU"), real("lvlneu"));
     EXPECT_EQ(resolveDataPath("\\lvlneu\\"), real("lvlneu"));
     EXPECT_EQ(resolveDataPath("/bmp/Deko"), real("bmp/deko"));
+}
+
+TEST_F(ProgramFolder, APathGoesOnFromTheFolderNotFromAFileOfTheSameName) {
+    // The help program "Hilfe" lies beside the help folder "hilfe".
+    QDir root(dir_.path());
+    ASSERT_TRUE(root.mkpath("hilfe"));
+    for (const char* name : {"Hilfe", "hilfe/pendix.hlp"}) {
+        QFile file(root.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    for (const char* asked : {"\\hilfe\\pendix.hlp", "\\Hilfe\\pendix.hlp", "\\HILFE\\Pendix.HLP"}) {
+        SCOPED_TRACE(asked);
+        EXPECT_EQ(resolveDataPath(asked), real("hilfe/pendix.hlp"));
+        EXPECT_EQ(resolvePath(programFolder() + asked), real("hilfe/pendix.hlp"));
+    }
+    EXPECT_EQ(resolveDataPath("\\Hilfe"), real("Hilfe"));  // the last component may be a file
+    EXPECT_EQ(resolveDataPath("\\hilfe"), real("Hilfe"));  // and a file is what a data path asks for
+    EXPECT_EQ(resolveFolderPath(programFolder() + "\\Hilfe"), real("hilfe"));
+    // A file that stands where only a folder could lead on is no way through.
+    EXPECT_EQ(resolveDataPath("\\bmp\\AuteDLOU.bmp\\x.bmp"), real("bmp/AuteDLOU.bmp/x.bmp"));
 }
 
 TEST_F(ProgramFolder, MissingPathsGiveTheBestEffortJoin) {

@@ -7,6 +7,7 @@
 #include "platform/services/qt_services.h"
 #include "platform/services/test_services.h"
 #include "platform/services/wave_check.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 

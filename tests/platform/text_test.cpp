@@ -1,12 +1,16 @@
 #include "platform/text/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/text_file.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cerrno>
 
 using namespace platform;
 
@@ -31,8 +35,6 @@ TEST(Cp1252, DecodesEveryByteAndEncodesBack) {
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(toCp1252(u"a\u20ACb\u0100c"), "a\x80" "b?c");
     EXPECT_EQ(toCp1252(QStringLiteral("🚗!")), "?!");  // one mark for a character outside the BMP
-    EXPECT_EQ(cp1252Byte(U'\u2122'), 0x99);
-    EXPECT_EQ(cp1252Byte(U'\u0100'), -1);
 }
 
 TEST(LineSplit, LineEndsAndTheLastBreak) {
@@ -64,6 +66,28 @@ TEST(TextFile, WritesCrLfAndReadsItBack) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Name\r\n101\r\n\r\n9120451\r\n\r\n"));
     EXPECT_EQ(readLines(path, {kAllLines, 1 << 20}), lines);
+}
+
+TEST(TextFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("level.lvl");
+    const std::string old(826, 'a');
+    ASSERT_EQ(writeFileAtomically(path, old), 0);
+    {
+        // Stops the write after 100 bytes, as a full disk would.
+        const test_support::FileSizeLimit limit(100);
+        EXPECT_EQ(writeFileAtomically(path, std::string(826, 'b')), EFBIG);
+        EXPECT_FALSE(writeLines(path, {std::string(826, 'c')}));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"level.lvl"});  // no temporary file left
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.lvl"));
+    EXPECT_EQ(writeFileAtomically(dir.filePath("ordner.lvl"), "x"), EISDIR);
+    EXPECT_EQ(writeFileAtomically(dir.filePath("kein/ordner.lvl"), "x"), ENOENT);
+    EXPECT_EQ(writeFileAtomically(dir.filePath(QString(300, u'n')), "x"), ENAMETOOLONG);
 }
 
 TEST(TextFile, TellsMissingFilesAndFolders) {

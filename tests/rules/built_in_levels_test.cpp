@@ -10,7 +10,7 @@
 #include "game/car_step.h"
 #include "game/level_reader.h"
 #include "installer/level_source.h"
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 #include "tests/support/level_solver.h"
 
 using namespace pendix;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/level_file.h"
-
 using namespace pendix;
 
 namespace {
@@ -80,13 +78,4 @@ TEST(LevelSource, ErrorsNameTheLine) {
         EXPECT_FALSE(parseLevelSource(c.text, &error)) << c.message;
         EXPECT_EQ(error, c.message);
     }
-}
-
-TEST(LevelFile, TheWorkedExampleIs826BytesEndingInTheEmptyLine) {
-    std::array<std::string, kCellCount> cells{};
-    cells[0] = cells[1] = cells[2] = "102";
-    const std::string bytes = levelFileBytes("Test", cells, 0, 3, 2);
-    EXPECT_EQ(bytes.size(), 826u);
-    EXPECT_EQ(bytes.substr(0, 11), "Test\r\n102\r\n");
-    EXPECT_EQ(bytes.substr(bytes.size() - 5), std::string({50, 13, 10, 13, 10}));
 }

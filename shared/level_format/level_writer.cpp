@@ -1,4 +1,4 @@
-#include "shared/level_file.h"
+#include "shared/level_format/level_writer.h"
 
 #include "platform/text/numeric_value.h"
 
@@ -9,7 +9,7 @@ std::string levelFileBytes(std::string_view nameBytes, const std::array<std::str
     std::string out;
     out.reserve(nameBytes.size() + kCellCount * 5 + 32);
     const auto line = [&out](std::string_view text) {
-        out.append(text);
+        for (const char c : text) out.push_back(c == '\r' || c == '\n' ? ' ' : c);
         out.append("\r\n");
     };
     line(nameBytes);
@@ -17,7 +17,7 @@ std::string levelFileBytes(std::string_view nameBytes, const std::array<std::str
     line(std::to_string(start));
     line(std::to_string(startDirection));
     line(std::to_string(end));
-    line("");
+    line("");  // the closing empty line, which readers never read
     return out;
 }
 

@@ -1,4 +1,4 @@
-#include "game/number_text.h"
+#include "shared/level_format/number_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "program_folder.h"
+#include "tests/support/program_folder.h"
 
 #include "platform/paths.h"
 #include "shared/tile_catalogue.h"
@@ -10,17 +10,19 @@
 
 #include <cstdio>
 
-namespace dialogs_test {
+namespace test_support {
 
-ProgramFolder::ProgramFolder() {
-    for (int n = 1; n <= 15; ++n) {
-        char name[32];
-        std::snprintf(name, sizeof name, "\\ico\\auto%02d.ico", n);
-        writePicture(name);
+ProgramFolder::ProgramFolder(Contents contents) {
+    if (contents == Contents::SmallPictures) {
+        for (int n = 1; n <= 15; ++n) {
+            char name[32];
+            std::snprintf(name, sizeof name, "\\ico\\auto%02d.ico", n);
+            writePicture(name);
+        }
+        for (int kind = 1; kind <= pendix::kAnimationKinds; ++kind)
+            for (int frame = 1; frame <= pendix::animationFrameCount(kind); ++frame)
+                writePicture(pendix::animationFrameBitmap(kind, frame));
     }
-    for (int kind = 1; kind <= pendix::kAnimationKinds; ++kind)
-        for (int frame = 1; frame <= pendix::animationFrameCount(kind); ++frame)
-            writePicture(pendix::animationFrameBitmap(kind, frame));
     platform::setProgramFolder(path());
 }
 
@@ -50,4 +52,4 @@ void ProgramFolder::writeText(std::string_view dataPath, const QByteArray& bytes
 
 void ProgramFolder::remove(std::string_view dataPath) const { QFile::remove(file(dataPath)); }
 
-}  // namespace dialogs_test
+}  // namespace test_support

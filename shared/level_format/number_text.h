@@ -1,5 +1,6 @@
 #pragma once
-// How the game writes a number back into a text (a board tag, the fields counter).
+// How a program writes a number back into a text: a level line's value as a
+// board tag (game and editor), the game's fields counter.
 #include <string>
 
 namespace pendix {
