@@ -80,7 +80,7 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     LevelName.clear();
     LevelLines = {};
     lblLevelName.setCaption(kNoLevel);
-    showUnreadableLevel(platform::resolvePath(path), problem);  // the path with slashes only
+    showUnreadableLevel(path, problem);
 }
 
 }  // namespace pendix

@@ -1,10 +1,11 @@
 #include "text_file.h"
 
 #include "platform/paths.h"
+#include "platform/text/file_replace.h"
 #include "platform/text/line_split.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -26,31 +27,10 @@ std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit
     return std::move(read.lines);
 }
 
-namespace {
-
-// The error of the call that just failed; one that left no number still failed.
-int lastError() { return errno != 0 ? errno : EIO; }
-
-}  // namespace
-
 int writeFileAtomically(const QString& path, std::string_view bytes) {
-    const QString real = resolvePath(path);
-    if (QFileInfo(real).isDir()) return EISDIR;
-    QSaveFile file(real);
-    errno = 0;
-    // Unbuffered: a short write (a full disk) shows here; a buffered one would
-    // fail unseen while committing and leave a cut-off file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return lastError();
-    const auto size = static_cast<qint64>(bytes.size());
-    errno = 0;
-    if (file.write(bytes.data(), size) != size) {
-        const int error = lastError();
-        file.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!file.commit()) return lastError();
-    return 0;
+    const QFileInfo real(resolvePath(path));
+    return replaceFile(QFile::encodeName(real.absolutePath()).toStdString(),
+                       QFile::encodeName(real.fileName()).toStdString(), bytes);
 }
 
 bool writeLines(const QString& path, const std::vector<std::string>& lines) {

@@ -39,7 +39,9 @@ std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit
 
 // Writes the bytes into a temporary file beside `path` and renames it over the old
 // file only once all of them stand on disk, so a failed write leaves the old file
-// as it was. 0 on success, else the system's error number (errno) of the failure.
+// as it was. A link standing at `path` is replaced, never written through, so
+// nothing outside the folder is touched. 0 on success, else the system's error
+// number (errno) of the failure.
 int writeFileAtomically(const QString& path, std::string_view bytes);
 
 // Writes every line followed by CR LF, as writeFileAtomically. False on failure.

@@ -3,6 +3,7 @@
 // file for its last component, the exact spelling first among those.
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace platform;
 
