@@ -83,6 +83,9 @@ TEST_F(SaveLevelTest, SaveAsAnswers) {
          "gespeichert!"},
         {"Tab\tName", "", "", "Der Datei - Name darf keine Steuerzeichen enthalten!"},
         {"..", "", "", "Ein Datei - Name nur aus Punkten kann leider nicht verwendet werden!"},
+        // Half of a character's surrogate pair: the file would stand under another name.
+        {QStringLiteral("zwei") + QChar(char16_t(0xD800)), "", "",
+         "Der Datei - Name enthält ein halbes Zeichen, das sich in keinem Datei - Namen speichern lässt!"},
     };
     for (const auto& c : cases) {
         const std::string row = c.answer.toStdString();
