@@ -96,6 +96,9 @@ QString frmHaupt::saveLevelFile() {
     if (withoutOuterSpaces(LevelFileName).isEmpty())
         return failed(QStringLiteral("Der Datei - Name besteht nur aus Leerzeichen."));
     const QString folder = platform::resolveDataPath("\\lvlneu");
+    // A file of that name would only fail the write as "no such folder"; it stays untouched.
+    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
+        return failed(QStringLiteral("Wo das Verzeichnis \\lvlneu stehen sollte, steht eine Datei gleichen Namens."));
     if (!QFileInfo(folder).isDir()) QDir().mkpath(folder);
 
     const QString cause = writeLevelFile(path, levelBytes());
