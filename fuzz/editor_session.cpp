@@ -19,10 +19,15 @@ char programName[] = "pendix_fuzz";
 // Qt warns about file names with odd characters, which the fuzzer makes plenty of.
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// Below shared memory where there is some: no disk under the many small writes.
+// Below the folder that a fuzzing run names for its scratch folders (it removes
+// what a crashed or stopped worker leaves there), else below shared memory where
+// there is some: no disk under the many small writes.
 QString temporaryTemplate() {
-    const QString shared = QStringLiteral("/dev/shm");
-    const QString base = QFileInfo(shared).isDir() && QFileInfo(shared).isWritable() ? shared : QDir::tempPath();
+    QString base = qEnvironmentVariable("PENDIX_FUZZ_SCRATCH");
+    if (base.isEmpty() || !QFileInfo(base).isDir()) {
+        const QString shared = QStringLiteral("/dev/shm");
+        base = QFileInfo(shared).isDir() && QFileInfo(shared).isWritable() ? shared : QDir::tempPath();
+    }
     return base + QStringLiteral("/pendix-fuzz-XXXXXX");
 }
 

@@ -11,8 +11,9 @@
 #
 #   FUZZ_TARGETS  targets to run (default: all four)
 #   FUZZ_RUNS     inputs per worker (default 1500000; with 8 workers 12 million a target)
-#   FUZZ_SECONDS  time limit per target (default 600 for the game's targets, 3600
-#                 for editor_names, 9000 for editor_level)
+#   FUZZ_SECONDS  time limit per target (default 1800 for the game's targets, 5400
+#                 for editor_names, 14400 for editor_level; on a quiet machine the
+#                 inputs run out first)
 #   FUZZ_JOBS     parallel workers (default: the number of cores)
 #   FUZZ_MAX_LEN  longest input in bytes (default 4096: a full level file is about 2 kB)
 set -euo pipefail
@@ -34,9 +35,16 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=cl
   >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}"
 
-# Short allocation stacks: recording them is a good part of every input's cost, and
-# a crash's input is replayed in full by its _replay binary.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:malloc_context_size=4}
+# No allocation stacks: recording them is a good part of every input's cost, and
+# a crash's input is replayed with them by its _replay binary.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:malloc_context_size=0}
+# The editor targets' program folders, in shared memory; what a crashed or stopped
+# worker leaves there goes with the run.
+scratch_base=/dev/shm
+[ -d "$scratch_base" ] && [ -w "$scratch_base" ] || scratch_base=${TMPDIR:-/tmp}
+PENDIX_FUZZ_SCRATCH=$(mktemp -d "$scratch_base/pendix-fuzz-run-XXXXXX")
+export PENDIX_FUZZ_SCRATCH
+trap 'rm -rf "$PENDIX_FUZZ_SCRATCH"' EXIT
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/fuzz/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
@@ -44,9 +52,9 @@ export QT_QPA_PLATFORM=offscreen
 status=0
 for target in "${targets[@]}"; do
   case "$target" in
-    editor_level) seconds=${FUZZ_SECONDS:-9000}; leaks=0 ;;
-    editor_names) seconds=${FUZZ_SECONDS:-3600}; leaks=0 ;;
-    *) seconds=${FUZZ_SECONDS:-600}; leaks=1 ;;
+    editor_level) seconds=${FUZZ_SECONDS:-14400}; leaks=0 ;;
+    editor_names) seconds=${FUZZ_SECONDS:-5400}; leaks=0 ;;
+    *) seconds=${FUZZ_SECONDS:-1800}; leaks=1 ;;
   esac
   binary="$build/fuzz/${target}_fuzz"
   seeds="$root/fuzz/corpus/$target"
