@@ -7,6 +7,7 @@
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
 #include "platform/text/numeric_value.h"
+#include "shared/level_format/drawn_code.h"
 #include "shared/level_format/transporter_text.h"
 
 namespace pendix::editor {
@@ -41,8 +42,6 @@ int exactCode(const QString& tag, int first, int last) {
     }
     return code >= first && code <= last ? code : 0;
 }
-
-bool readsAsPlainStreet(double value) { return value >= kFirstStreet && value <= kLastStreet; }
 
 platform::Picture picture(const std::string& bitmap) { return platform::loadPicture(bitmap); }
 
@@ -92,7 +91,7 @@ void frmHaupt::chooseTarget(int target) {
         SelectedCode = kNoTool;
         return;
     }
-    if (!readsAsPlainStreet(tagValue(cmd(target))) || pic(target).visible()) {
+    if (!isPlainStreetValue(tagValue(cmd(target))) || pic(target).visible()) {
         refuseClick(kTargetNoFreeStreet);
         return;
     }
@@ -129,10 +128,8 @@ void frmHaupt::turnExit(int target) {
 }
 
 bool frmHaupt::refusedMark(int cell, int otherMark, const QString& noStreet, const QString& taken) {
-    // The start and the end go on any cell that reads as a tile up to the last plain street,
-    // and never on the other one's cell.
-    const double value = tagValue(cmd(cell));
-    if (value == 0 || value > kLastStreet) {
+    // The start and the end go only on a plain street, and never on the other one's cell.
+    if (!isPlainStreetValue(tagValue(cmd(cell)))) {
         refuseClick(noStreet);
         return true;
     }

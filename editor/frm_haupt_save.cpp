@@ -7,6 +7,7 @@
 #include "platform/text/cp1252.h"
 #include "platform/text/numeric_value.h"
 #include "shared/level_file/level_file_io.h"
+#include "shared/level_format/drawn_code.h"
 #include "shared/level_format/level_writer.h"
 
 #include <QDir>
@@ -61,8 +62,7 @@ QString levelNameRefusal(const QString& name) {
 
 bool frmHaupt::endOnPlainStreet() {
     if (EndPos < 0 || EndPos >= kCells) return false;
-    const double value = platform::numericValue(cmd(EndPos).tag().toStdString());
-    return value >= 101 && value <= 111 && value == static_cast<int>(value);
+    return isPlainStreetValue(platform::numericValue(platform::toCp1252(cmd(EndPos).tag())));
 }
 
 void frmHaupt::mnuSpeichern_Click() {

@@ -1,7 +1,8 @@
 #include "installer/safe_write.h"
 
+#include "platform/text/file_replace.h"
+
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,30 +42,6 @@ bool makeRealFolder(const QByteArray& path) {
     return ::mkdir(path.constData(), 0777) == 0;
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-// A new file beside the target that nobody else uses; its descriptor, or -1.
-int createTemporary(const QString& folder, const QString& name, QByteArray& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
-        temporary = QFile::encodeName(folder + QStringLiteral("/.") + name + u'.' + suffix);
-        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
 }  // namespace
 
 bool makeRealFolders(const QString& root, const QString& relative) {
@@ -83,17 +60,10 @@ bool replaceFile(const QString& root, const QString& relative, const QByteArray&
     if (name.isEmpty() || !makeRealFolders(root, folderPart)) return false;
     const QString folder = folderPart.isEmpty() ? root : root + u'/' + folderPart;
 
-    QByteArray temporary;
-    const int fd = createTemporary(folder, name, temporary);
-    if (fd < 0) return false;
-    bool done = writeAll(fd, bytes);
-    done = ::close(fd) == 0 && done;
     const QByteArray target = QFile::encodeName(folder + u'/' + name);
-    if (done && standingAt(target) == Standing::Folder) done = removeEntry(target);
-    // rename replaces a file or a link itself, never what a link points to.
-    if (done && ::rename(temporary.constData(), target.constData()) == 0) return true;
-    ::unlink(temporary.constData());
-    return false;
+    if (standingAt(target) == Standing::Folder && !removeEntry(target)) return false;
+    return platform::replaceFile(QFile::encodeName(folder).toStdString(), QFile::encodeName(name).toStdString(),
+                                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) == 0;
 }
 
 }  // namespace pendix::installer

@@ -125,11 +125,14 @@ QString resolveUnder(const QString& base, const QStringList& components, Wanted 
     return current;
 }
 
+// The programs' own paths are the program folder followed by a data path
+// ("…\lev1-9\level1.lev"), or a data path alone; any other full path (the level
+// chooser's answer) names a real file as it stands, a "\" in it being part of a name.
 QString resolveAny(const QString& path, Wanted last) {
-    QString normal = path;
-    normal.replace(u'\\', u'/');
-    if (normal.startsWith(u'/')) return resolveUnder(QStringLiteral("/"), componentsOf(normal), last);
-    return resolveUnder(programFolder(), componentsOf(normal), last);
+    const QString folder = programFolder();
+    if (!path.startsWith(u'/')) return resolveUnder(folder, componentsOf(path), last);
+    if (path.startsWith(folder + u'\\')) return resolveUnder(folder, componentsOf(path.mid(folder.size())), last);
+    return path;
 }
 
 }  // namespace

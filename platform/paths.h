@@ -33,8 +33,11 @@ void setProgramFolder(const QString& folder);
 // and "\Hilfe\pendix.hlp" both find the help file).
 QString resolveDataPath(std::string_view dataPath);
 
-// The same for a full path ("/home/x/Pendix\LVLNEU", mixed separators allowed).
-// A relative path is taken as relative to the program folder.
+// The same for a path a window hands over: the program folder followed by a data
+// path (programFolder() + "\LVLNEU"), or a data path relative to the program
+// folder. Any other full path ("/home/x/lvlneu/a\b.lvl", as the level chooser
+// hands it back) is a real path and stands as it is. The result has "/" as its
+// separator and is what messages show.
 QString resolvePath(const QString& path);
 // The same for a path that names a folder: its last component, too, is preferably a folder.
 QString resolveFolderPath(const QString& path);

@@ -1,16 +1,24 @@
 #include "picture.h"
 
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace platform {
 
 namespace {
+
+// Far above any picture of the programs, and above the largest bitmap decoded below.
+constexpr std::size_t kPictureMaxBytes = 64 << 20;
 
 std::int32_t le32At(const QByteArray& bytes, qsizetype at) {
     std::uint32_t value = 0;
@@ -55,6 +63,58 @@ QImage plainBitmap(const QByteArray& bytes) {
     return image;
 }
 
+// The images of an icon, handed out as they are or scaled down, never kept in
+// QPixmapCache: Qt's own icon engine keeps there every pixmap that anybody asks an
+// icon for, and the window system asks for the window icon at every change, ten
+// times a second with the icon animation, each time of a picture freshly read.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(QList<QPixmap> pixmaps) : pixmaps_(std::move(pixmaps)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QPixmap best = bestFor(size);
+        if (best.width() > size.width() || best.height() > size.height())
+            best = best.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return best;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const QPixmap& pixmap : pixmaps_) sizes.push_back(pixmap.size());
+        return sizes;
+    }
+    bool isNull() override { return pixmaps_.isEmpty(); }
+    QString key() const override { return QStringLiteral("PictureIconEngine"); }
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+
+private:
+    static bool covers(const QPixmap& pixmap, const QSize& size) {
+        return pixmap.width() >= size.width() && pixmap.height() >= size.height();
+    }
+    // The smallest image at least as large as asked for, else the largest.
+    QPixmap bestFor(const QSize& size) const {
+        const QPixmap* best = nullptr;
+        for (const QPixmap& candidate : pixmaps_) {
+            if (!best) {
+                best = &candidate;
+            } else if (covers(candidate, size)) {
+                if (!covers(*best, size) || candidate.width() < best->width()) best = &candidate;
+            } else if (!covers(*best, size) && candidate.width() > best->width()) {
+                best = &candidate;
+            }
+        }
+        return best ? *best : QPixmap();
+    }
+    QList<QPixmap> pixmaps_;
+};
+
+QIcon iconOf(const QList<QPixmap>& pixmaps) { return QIcon(new PictureIconEngine(pixmaps)); }  // the icon owns it
+
 }  // namespace
 
 // The one place where picture files are read.
@@ -64,29 +124,30 @@ public:
     static std::optional<Picture> read(const QString& asked, const QString& real) {
         // The bytes are read here and decoded from memory: QPixmap::load would keep
         // the picture in QPixmapCache, and the programs must see the file as it is now.
-        QFile file(real);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
-        QByteArray bytes = file.readAll();
+        std::string read;
+        if (readRegularFile(real, kPictureMaxBytes, read) != FileFailure::None) return std::nullopt;
+        QByteArray bytes(read.data(), static_cast<qsizetype>(read.size()));
 
         Picture picture;
         picture.sourcePath_ = asked;
         if (const QImage plain = plainBitmap(bytes); !plain.isNull()) {
             picture.pixmap_ = QPixmap::fromImage(plain);
-            picture.icon_.addPixmap(picture.pixmap_);
+            picture.icon_ = iconOf({picture.pixmap_});
             return picture;
         }
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
+        QList<QPixmap> images;
         do {
             const QImage image = reader.read();
             if (image.isNull()) break;
-            const QPixmap pixmap = QPixmap::fromImage(image);
-            if (picture.pixmap_.isNull()) picture.pixmap_ = pixmap;
-            picture.icon_.addPixmap(pixmap);
+            images.push_back(QPixmap::fromImage(image));
         } while (reader.jumpToNextImage());
-        if (picture.pixmap_.isNull()) return std::nullopt;
+        if (images.isEmpty()) return std::nullopt;
+        picture.pixmap_ = images.front();
+        picture.icon_ = iconOf(images);
         return picture;
     }
 
@@ -125,7 +186,7 @@ Picture drawnPicture(const QString& name, const QPixmap& pixmap) {
     Picture picture;
     picture.sourcePath_ = name;
     picture.pixmap_ = pixmap;
-    picture.icon_.addPixmap(pixmap);
+    picture.icon_ = iconOf({pixmap});
     picture.drawn_ = true;
     return picture;
 }

@@ -21,7 +21,9 @@ public:
     // The path as the window asked for it ("\bmp\AutoOU.bmp" or a full path); empty for no picture.
     const QString& sourcePath() const { return sourcePath_; }
     const QPixmap& pixmap() const { return pixmap_; }
-    // All images of an icon file; a bitmap gives an icon of its one image.
+    // All images of an icon file; a bitmap gives an icon of its one image. What the
+    // window system takes of it (a window icon, ten times a second) goes with the icon:
+    // no cache keeps it.
     const QIcon& icon() const { return icon_; }
 
     // Made in code rather than read from a file ("stored with the window").

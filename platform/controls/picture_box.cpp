@@ -25,17 +25,29 @@ void PictureControl::setPicture(const Picture& picture) {
             label->clear();
         else
             label->setPixmap(picture.pixmap());
+        fillBack();
     }
+}
+
+void PictureControl::setClearWhenEmpty(bool clear) {
+    props_.clearWhenEmpty = clear;
+    if (as<QLabel>()) fillBack();
+}
+
+void PictureControl::applyColors() {
+    Control::applyColors();
+    fillBack();
+}
+
+void PictureControl::fillBack() {
+    // An image lets the window show through; so does a mark without a picture.
+    as<QLabel>()->setAutoFillBackground(fillsBack() && backColor().isValid() &&
+                                         !(props_.clearWhenEmpty && props_.picture.isEmpty()));
 }
 
 void PictureControl::setMouseTransparent(bool transparent) {
     props_.mouseTransparent = transparent;
     if (auto* label = as<QLabel>()) label->setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
-}
-
-void Image::applyColors() {
-    // An image has no back colour of its own: the window shows through.
-    as<QLabel>()->setAutoFillBackground(false);
 }
 
 }  // namespace platform

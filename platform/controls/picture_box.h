@@ -3,7 +3,9 @@
 // border: the picture box fills the rest with its back colour, the image control
 // lets the window show through. Both raise Click and DblClick from the mouse,
 // unless made transparent for the mouse: then presses, releases and clicks go to
-// whatever lies beneath (the board's tile buttons under their overlays).
+// whatever lies beneath (the board's tile buttons under their overlays). A picture
+// box that is a mark over other controls (the board's overlays) may be told to
+// let what lies beneath show through while it has no picture.
 #include "platform/controls/control.h"
 #include "platform/picture.h"
 
@@ -15,9 +17,14 @@ public:
     void setPicture(const Picture& picture);
     bool mouseTransparent() const { return props_.mouseTransparent; }
     void setMouseTransparent(bool transparent);
+    bool clearWhenEmpty() const { return props_.clearWhenEmpty; }
+    void setClearWhenEmpty(bool clear);
 
 protected:
     PictureControl() = default;
+    void applyColors() override;
+    // A picture box fills what its picture leaves with its back colour; an image never does.
+    virtual bool fillsBack() const { return true; }
     QWidget* createWidget(QWidget* parent) override;
     void applyProperties() override;
     void resetProperties() override { props_ = Props{}; }
@@ -27,7 +34,9 @@ private:
     struct Props {
         Picture picture;
         bool mouseTransparent = false;
+        bool clearWhenEmpty = false;
     };
+    void fillBack();
     Props props_;
 };
 
@@ -41,7 +50,7 @@ public:
     Image() = default;
 
 protected:
-    void applyColors() override;
+    bool fillsBack() const override { return false; }
 };
 
 }  // namespace platform

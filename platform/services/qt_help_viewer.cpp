@@ -27,9 +27,12 @@ void QtHelpViewer::show(const QString& file, int command) {
     (void)command;  // every command the programs give asks for the contents: the file from its beginning
     const QFileInfo info(file);
     QFile readable(file);
-    if (!info.exists() || info.isDir()) {
+    if (!info.exists()) {
         browser_->setSource(QUrl());
         browser_->setPlainText(QStringLiteral("Die Hilfedatei „%1“ wurde nicht gefunden.").arg(file));
+    } else if (!info.isFile()) {  // a folder, or a pipe the browser would wait on for ever
+        browser_->setSource(QUrl());
+        browser_->setPlainText(QStringLiteral("Die Hilfedatei „%1“ ist keine gewöhnliche Datei.").arg(file));
     } else if (!readable.open(QIODevice::ReadOnly)) {
         browser_->setSource(QUrl());
         browser_->setPlainText(QStringLiteral("Die Hilfedatei „%1“ konnte nicht gelesen werden.").arg(file));

@@ -1,25 +1,25 @@
 // Waves through QSoundEffect. A missing, damaged or cut-short file plays nothing.
 #include "qt_services.h"
 
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/services/wave_check.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 
 #include <optional>
+#include <string>
 
 namespace platform {
 namespace {
 
 // The bytes of a complete wave at `path`; nothing for a missing, damaged or cut-short one.
 std::optional<QByteArray> playableWave(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (!isCompleteWave(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) return std::nullopt;
-    return bytes;
+    constexpr std::size_t kWaveMaxBytes = 64 << 20;  // minutes of sound; the game's last a second
+    std::string bytes;
+    if (readRegularFile(path, kWaveMaxBytes, bytes) != FileFailure::None || !isCompleteWave(bytes)) return std::nullopt;
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "numeric_value.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -39,7 +41,7 @@ double numericValue(std::string_view text) {
         std::string fraction;
         while (i < n && isDigit(compact[i])) fraction.push_back(compact[i++]);
         if (!fraction.empty()) {
-            if (number.empty()) number = "0";
+            if (number.empty()) number.push_back('0');
             number += '.';
             number += fraction;
             haveDigits = true;
@@ -47,32 +49,40 @@ double numericValue(std::string_view text) {
     }
     if (!haveDigits) return 0.0;
 
+    // The exponent's value, leading zeros and all; beyond this bound no number of
+    // any text a window reads could bring the value back into a double's range.
+    constexpr std::int64_t kExponentBound = 1'000'000'000;
+    std::int64_t exponent = 0;
     if (i < n && (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exponent;
+        bool negativeExponent = false;
         if (j < n && (compact[j] == '+' || compact[j] == '-')) {
-            if (compact[j] == '-') exponent.push_back('-');
+            negativeExponent = compact[j] == '-';
             ++j;
         }
-        std::string digits;
-        while (j < n && isDigit(compact[j])) digits.push_back(compact[j++]);
-        if (!digits.empty()) {
-            // Keep the exponent within what from_chars can take without losing the
-            // sense of "very large" or "very small".
-            if (digits.size() > 5) digits = "99999";
-            number += 'e';
-            number += exponent;
-            number += digits;
-        }
+        for (; j < n && isDigit(compact[j]); ++j) exponent = std::min(exponent * 10 + (compact[j] - '0'), kExponentBound);
+        if (negativeExponent) exponent = -exponent;
     }
 
+    // Where the first significant digit stands: 0 for the units, 1 for the tens, -1 for tenths.
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_not_of("0.");
+    if (first == std::string::npos) return negative ? -0.0 : 0.0;  // every digit a zero
+    const std::int64_t leading = first < point ? static_cast<std::int64_t>(point - first) - 1
+                                               : -static_cast<std::int64_t>(first - point);
+    const std::int64_t magnitude = leading + exponent;
+    // Far outside a double's range (about 1e-324 to 1e308): what the double saturates to.
+    constexpr std::int64_t kBeyondRange = 400;
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on overflow and underflow: tell them apart
-        // by the exponent's sign.
-        const bool tiny = number.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    if (magnitude > kBeyondRange) {
+        value = std::numeric_limits<double>::infinity();
+    } else if (magnitude >= -kBeyondRange) {
+        number += 'e';
+        number += std::to_string(exponent);
+        const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+        // from_chars leaves the value alone when it overflows or underflows.
+        if (result.ec == std::errc::result_out_of_range)
+            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

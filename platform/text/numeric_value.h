@@ -9,8 +9,10 @@ namespace platform {
 
 // The leading number of a text: blanks, tabs and line feeds are skipped wherever
 // they stand; an optional sign, digits with at most one ".", an optional exponent
-// (E or D) are read up to the first other character. No number reads 0.
-// A value too large for a double reads as +/- infinity.
+// (E or D) are read up to the first other character. No number reads 0. The
+// digits read as the decimal number they are, whatever their length and however
+// many leading zeros the exponent has ("1e000001" is 10); only a value beyond a
+// double's range saturates, to +/- infinity, or to 0 when too small.
 double numericValue(std::string_view text);
 
 // Nearest whole number, halves to the even neighbour (0.5 -> 0, 1.5 -> 2).

@@ -2,6 +2,8 @@
 // Sequential text files: read a file's first lines within a bound as raw lines,
 // write lines with CR LF. Paths are resolved without regard to letter case (see
 // paths.h).
+#include "platform/file_reading.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -12,16 +14,6 @@
 #include <vector>
 
 namespace platform {
-
-enum class FileFailure {
-    None,
-    Missing,
-    IsFolder,
-    IsPipe,    // a named pipe or a socket: reading would wait for a writer
-    IsDevice,  // a device such as /dev/zero: it may never end
-    Unreadable,
-    TooLong,   // neither its end nor the end of its last line asked for within the byte bound
-};
 
 // How much of a file a reader takes: its first `lines` lines, reading no further
 // than the end of the last of them, and never more than `bytes` bytes. The last
@@ -47,7 +39,9 @@ std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit
 
 // Writes the bytes into a temporary file beside `path` and renames it over the old
 // file only once all of them stand on disk, so a failed write leaves the old file
-// as it was. 0 on success, else the system's error number (errno) of the failure.
+// as it was. A link standing at `path` is replaced, never written through, so
+// nothing outside the folder is touched. 0 on success, else the system's error
+// number (errno) of the failure.
 int writeFileAtomically(const QString& path, std::string_view bytes);
 
 // Writes every line followed by CR LF, as writeFileAtomically. False on failure.

@@ -34,6 +34,8 @@ void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
         overlay.setTag(QStringLiteral("0"));
         // The car or an arrow covers the cell's centre, where the user clicks the cell itself.
         overlay.setMouseTransparent(true);
+        // An overlay shown without a picture (a start without a direction) must not hide the tile.
+        overlay.setClearWhenEmpty(true);
     }
 }
 

@@ -29,6 +29,7 @@ using PlaceOnForm = std::function<void(platform::Control&, const platform::Rect&
 
 // The 400 tile buttons (green, tag "0"), then the 400 overlays above them
 // (green, no border, hidden, tag "0"), in cell order. The overlays let the mouse
+// through to their tile buttons, and show nothing where they have no picture. The overlays let the mouse
 // through to the tile buttons beneath.
 void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);

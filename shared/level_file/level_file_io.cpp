@@ -1,5 +1,6 @@
 #include "shared/level_file/level_file_io.h"
 
+#include "platform/paths.h"
 #include "platform/services/services.h"
 #include "platform/text/text_file.h"
 #include "shared/level_format/level_lines.h"
@@ -50,8 +51,8 @@ LevelFileLines readLevelFileLines(const QString& path) {
 }
 
 void showUnreadableLevel(const QString& path, const QString& problem) {
-    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + path + QStringLiteral("\r\r") +
-                             problem,
+    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + platform::resolvePath(path) +
+                             QStringLiteral("\r\r") + problem,
                          platform::MsgBoxStyle::Exclamation, QStringLiteral("Level nicht lesbar"));
 }
 

@@ -12,4 +12,9 @@ int drawnTileCode(double value) {
     return isTileCode(code) ? code : 0;
 }
 
+bool isPlainStreetValue(double value) {
+    const int code = drawnTileCode(value);
+    return code != 0 && familyOf(code) == Family::Street;
+}
+
 }  // namespace pendix

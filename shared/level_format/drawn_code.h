@@ -8,4 +8,8 @@ namespace pendix {
 // transporter code draws nothing: only a linked transporter's line draws one.
 int drawnTileCode(double value);
 
+// A value that stands for a plain street 101..111 exactly: the only tiles a car
+// can start on, end on or be carried to.
+bool isPlainStreetValue(double value);
+
 }  // namespace pendix

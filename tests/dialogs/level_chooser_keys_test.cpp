@@ -6,11 +6,11 @@
 #include "shared/level_chooser/frm_levelauswahl.h"
 
 #include "platform/application.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
-#include <QtTest/QTest>
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST_F(LevelChooserKeys, TheFirstOpeningSelectsNoFileAndOkHandsBackTheFolder) {
         EXPECT_EQ(c.window()->focusWidget(), c.filDateien.widget());
         EXPECT_EQ(c.filDateien.listIndex(), -1);
         EXPECT_EQ(c.lblPfad.caption(), levels() + "/");
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Return);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Return);
     });
     EXPECT_EQ(game.tag(), levels() + "/");
     EXPECT_FALSE(chooser.isVisible());
@@ -49,11 +49,11 @@ TEST_F(LevelChooserKeys, TheFirstOpeningSelectsNoFileAndOkHandsBackTheFolder) {
 
 TEST_F(LevelChooserKeys, ArrowKeysPickAFileAndEnterInTheFileListHandsItBack) {
     openActive([this](frmLevelauswahl& c) {
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Down);
         EXPECT_EQ(c.lblPfad.caption(), levels() + "/blanko.lvl");
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Down);
         EXPECT_EQ(c.lblPfad.caption(), levels() + "/zweites.lvl");
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Enter);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Enter);
     });
     EXPECT_EQ(game.tag(), levels() + "/zweites.lvl");
     EXPECT_FALSE(chooser.isVisible());
@@ -61,11 +61,11 @@ TEST_F(LevelChooserKeys, ArrowKeysPickAFileAndEnterInTheFileListHandsItBack) {
 
 TEST_F(LevelChooserKeys, EnterInTheFolderListIsOkAndOpensNoFolder) {
     openActive([this](frmLevelauswahl& c) {
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Tab);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Tab);
         ASSERT_EQ(c.window()->focusWidget(), c.dirVerzeichnisse.widget());
-        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_Down);
-        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_End);  // the subfolder "eigene"
-        QTest::keyClick(c.dirVerzeichnisse.widget(), Qt::Key_Return);
+        test_support::pressKey(c.dirVerzeichnisse.widget(), Qt::Key_Down);
+        test_support::pressKey(c.dirVerzeichnisse.widget(), Qt::Key_End);  // the subfolder "eigene"
+        test_support::pressKey(c.dirVerzeichnisse.widget(), Qt::Key_Return);
     });
     EXPECT_EQ(chooser.dirVerzeichnisse.path(), levels());
     EXPECT_EQ(game.tag(), levels() + "/");
@@ -74,14 +74,14 @@ TEST_F(LevelChooserKeys, EnterInTheFolderListIsOkAndOpensNoFolder) {
 
 TEST_F(LevelChooserKeys, ReopenedItKeepsThePickedFile) {
     openActive([](frmLevelauswahl& c) {
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Down);
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Escape);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Down);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Escape);
     });
     EXPECT_EQ(game.tag(), "");
     openActive([this](frmLevelauswahl& c) {
         EXPECT_EQ(c.filDateien.listIndex(), 0);
         EXPECT_EQ(c.lblPfad.caption(), levels() + "/blanko.lvl");
-        QTest::keyClick(c.filDateien.widget(), Qt::Key_Return);
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Return);
     });
     EXPECT_EQ(game.tag(), levels() + "/blanko.lvl");
 }

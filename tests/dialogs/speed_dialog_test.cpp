@@ -156,7 +156,7 @@ TEST_F(SpeedDialog, OkSetsTheTextsValueOrRefusesItAndClosesEitherWay) {
         const char* text;
         int interval;  // after "OK"
         bool refused;
-    } cases[] = {{"1.5", 2, false}, {"2.5", 2, false}, {"65535", 65535, false}, {"1", 1, false},
+    } cases[] = {{"1.5", 2, false}, {"2.5", 2, false}, {"65535", 65535, false}, {"1", 1, false}, {"1e000003", 1000, false},
                  {"70000", 300, true}, {"0.5", 300, true}, {"-5", 300, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -394,6 +394,34 @@ TEST_F(BoardTest, OnlyAPlainStreetTakesTheStartOrTheEnd) {
     }
 }
 
+TEST_F(BoardTest, AValueOnlyAFileCanBringIsNoStreetForTheStartTheEndOrATarget) {
+    // The save refuses an end on such a cell, so the board must not take it either.
+    const char* const tags[] = {"50", "-5", "101.5", "112"};
+    chooseMenuTool(901);
+    clickCell(300);  // a transporter waits for its target
+    int cell = 160;
+    for (const char* tag : tags) {
+        SCOPED_TRACE(tag);
+        editor.cmd(cell).setTag(QString::fromLatin1(tag));
+        clickCell(cell);
+        expectRefusal(kNoFreeStreet);
+        ++cell;
+    }
+    rightClickCell(301);  // ends the choice
+    chooseMenuTool(102);
+    cell = 160;
+    for (const char* tag : tags) {
+        SCOPED_TRACE(tag);
+        startMode();
+        clickCell(cell);
+        expectRefusal(kStartNoStreet);
+        endMode();
+        clickCell(cell);
+        expectRefusal(kEndNoStreet);
+        ++cell;
+    }
+}
+
 // --- The end ------------------------------------------------------------------
 
 TEST_F(BoardTest, TheEndMarkerMovesBetweenPlainStreets) {

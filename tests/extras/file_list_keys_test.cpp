@@ -7,10 +7,10 @@
 #include "shared/file_list/frm_datei_lst.h"
 
 #include "platform/application.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QWidget>
-#include <QtTest/QTest>
 
 namespace extras_test {
 namespace {
@@ -40,15 +40,15 @@ TEST_F(FileListKeys, OpensWithNoFolderChosenAndTheArrowKeysChoose) {
     EXPECT_EQ(shown.lstVerzeichnisse.listIndex(), -1);
     EXPECT_EQ(shown.lstDateien.listCount(), 0);
 
-    QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
+    test_support::pressKey(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
     ASSERT_EQ(shown.lstDateien.listCount(), 2);
-    QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Tab);
+    test_support::pressKey(shown.lstVerzeichnisse.widget(), Qt::Key_Tab);
     ASSERT_EQ(shown.window()->focusWidget(), shown.lstDateien.widget());
     EXPECT_EQ(shown.lstDateien.listIndex(), -1);
     EXPECT_TRUE(shown.txtGröße.text().isEmpty());
-    QTest::keyClick(shown.lstDateien.widget(), Qt::Key_Down);
+    test_support::pressKey(shown.lstDateien.widget(), Qt::Key_Down);
     EXPECT_EQ(shown.txtGröße.text(), "100");
-    QTest::keyClick(shown.lstDateien.widget(), Qt::Key_Down);
+    test_support::pressKey(shown.lstDateien.widget(), Qt::Key_Down);
     EXPECT_EQ(shown.txtGröße.text(), "7");
 }
 
@@ -57,13 +57,13 @@ TEST_F(FileListKeys, EnterOrEscInEitherListClosesTheDialog) {
         for (bool inFiles : {false, true}) {
             SCOPED_TRACE(testing::Message() << "key " << key << (inFiles ? " in the file list" : " in the folders"));
             frmDateiLst& shown = openActive();
-            QTest::keyClick(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
+            test_support::pressKey(shown.lstVerzeichnisse.widget(), Qt::Key_Down);
             QWidget* list = inFiles ? shown.lstDateien.widget() : shown.lstVerzeichnisse.widget();
             if (inFiles) {
                 shown.lstDateien.setFocus();
-                QTest::keyClick(list, Qt::Key_Down);
+                test_support::pressKey(list, Qt::Key_Down);
             }
-            QTest::keyClick(list, key);
+            test_support::pressKey(list, key);
             EXPECT_FALSE(shown.isLoaded());
         }
     }

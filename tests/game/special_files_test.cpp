@@ -76,5 +76,14 @@ TEST_F(SpecialLevelFiles, LevelOneAsAPipeGivesAMessageInsteadOfFreezing) {
     expectRefused("Das ist eine Pipe, keine Level-Datei.");
 }
 
+TEST_F(SpecialLevelFiles, TheMessageShowsThePathWithSlashesOnly) {
+    QTemporaryDir folder;
+    platform::setProgramFolder(folder.path());
+    window.mnuLevel1.click();
+    const QString text = message();
+    EXPECT_TRUE(text.contains(folder.path() + "/lev1-9/level1.lev")) << text.toStdString();
+    EXPECT_FALSE(text.contains('\\')) << text.toStdString();
+}
+
 }  // namespace
 }  // namespace game_test

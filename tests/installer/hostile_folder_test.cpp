@@ -100,6 +100,15 @@ TEST_F(HostileFolder, TheInstallGoesOnPastAFolderInTheWayAndWritesEverything) {
     EXPECT_TRUE(isRealFile(inside("bmp/AutoRL.bmp")));
 }
 
+TEST_F(HostileFolder, TheProgramHilfeStaysBesideTheHelpFolder) {
+    writeText(inside("Hilfe"), "the help launcher");
+    const InstallResult result = installData(QDir(program_.path()));
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(readText(inside("Hilfe")), "the help launcher");
+    EXPECT_TRUE(isRealFile(inside("hilfe/pendix.hlp")));
+    EXPECT_TRUE(readText(inside("dateien.lst")).startsWith("[]\r\nHilfe\r\n\r\n"));
+}
+
 TEST_F(HostileFolder, EveryPathThatCannotBeWrittenIsReported) {
     // A program folder below a file: no folder can be made there, so no file can be written.
     writeText(outside("datei"), "x");

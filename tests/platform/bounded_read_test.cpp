@@ -1,6 +1,8 @@
-// Reading a text file within bounds: only a regular file is opened, reading
-// stops at the end of the last line asked for, and a file that gives neither
+// Reading files within bounds: only a regular file is opened, a text file is
+// read up to the end of the last line asked for, and a file that gives neither
 // its lines nor its end within the byte bound is refused as too long.
+#include "platform/file_reading.h"
+#include "platform/picture.h"
 #include "platform/text/line_split.h"
 #include "platform/text/text_file.h"
 
@@ -144,11 +146,41 @@ TEST_F(BoundedRead, OnlyARegularFileIsOpened) {
         {"ordner.lvl", FileFailure::IsFolder},
         {"fehlt.lvl", FileFailure::Missing},
         {"verweis.lvl", FileFailure::None},      // a link to a regular file is read
-        {"ECHT.LVL", FileFailure::None},         // found without regard to letter case
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(readTextFile(path(c.name), {404, 1 << 20}).failure, c.failure);
     }
     EXPECT_EQ(readTextFile("/dev/null", {404, 1 << 20}).failure, FileFailure::IsDevice);
+}
+
+TEST_F(BoundedRead, PicturesAndWholeFilesComeOnlyFromRegularFilesWithinTheirBound) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.bmp")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("null.bmp")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner.bmp"));
+    for (const char* name : {"pipe.bmp", "null.bmp", "ordner.bmp", "fehlt.bmp"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(tryLoadPictureFile(path(name)).has_value());
+        const Picture blank = loadPictureFile(path(name));
+        EXPECT_TRUE(blank.isEmpty());
+        EXPECT_EQ(blank.sourcePath(), path(name));
+    }
+    struct Case {
+        const char* name;
+        std::size_t bound;
+        FileFailure failure;
+        std::size_t size;
+    };
+    write("klein.wav", std::string(100, 'w'));
+    const Case cases[] = {
+        {"klein.wav", 100, FileFailure::None, 100},  {"klein.wav", 99, FileFailure::TooLong, 0},
+        {"pipe.bmp", 100, FileFailure::IsPipe, 0},   {"null.bmp", 100, FileFailure::IsDevice, 0},
+        {"ordner.bmp", 100, FileFailure::IsFolder, 0}, {"fehlt.bmp", 100, FileFailure::Missing, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes;
+        EXPECT_EQ(readRegularFile(path(c.name), c.bound, bytes), c.failure);
+        EXPECT_EQ(bytes.size(), c.size);
+    }
 }

@@ -13,6 +13,9 @@
 #include "tests/support/printers.h"
 #include "tests/support/user_input.h"
 
+#include <QImage>
+#include <QPixmap>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -298,6 +301,30 @@ TEST_F(FormTest, APictureTransparentForTheMouseLetsClicksThroughToTheButtonBenea
     form.clicks.clear();
     clickCentre(form.cmd(1), Qt::LeftButton);
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic1"}));
+}
+
+TEST_F(FormTest, AMarkWithoutAPictureLetsWhatLiesBeneathShowThrough) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    form.cmd(0).setBackColor(QColor(200, 0, 0));
+    form.pic(0).setBackColor(QColor(0, 128, 0));
+    form.pic(1).setBackColor(QColor(0, 128, 0));
+    form.cmd(1).setBackColor(QColor(200, 0, 0));
+    form.pic(0).setClearWhenEmpty(true);
+    // The colour the user sees at the middle of each button, the picture boxes lying above them.
+    const auto seenAt = [&form](int cell) {
+        QWidget* button = form.cmd(cell).widget();
+        const QImage shot = form.clientArea()->grab().toImage();
+        return shot.pixelColor(button->geometry().center());
+    };
+    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));  // the empty mark shows nothing
+    EXPECT_EQ(seenAt(1), QColor(0, 128, 0));  // a plain picture box fills with its back colour
+    QPixmap blue(25, 25);
+    blue.fill(QColor(0, 0, 255));
+    form.pic(0).setPicture(drawnPicture(QStringLiteral("blue"), blue));
+    EXPECT_EQ(seenAt(0), QColor(0, 0, 255));
+    form.pic(0).setPicture({});
+    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));
 }
 
 TEST_F(FormTest, TimersTickOnlyWhenEnabledOnALoadedForm) {

@@ -8,6 +8,7 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/tab_strip.h"
 #include "platform/form.h"
+#include "platform/paths.h"
 #include "platform/services/test_services.h"
 #include "tests/support/printers.h"
 #include "tests/support/user_input.h"
@@ -76,7 +77,10 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
     }
-    void TearDown() override { dropInstances(); }
+    void TearDown() override {
+        dropInstances();
+        setProgramFolder({});
+    }
     QString real(const QString& relative) const { return QDir(dir_.path()).filePath(relative); }
 
     QTemporaryDir dir_;
@@ -105,7 +109,8 @@ TEST_F(ListControlsTest, ListBoxClickFollowsEveryChangeOfTheSelection) {
 TEST_F(ListControlsTest, TheFolderListFindsItsPathWithoutRegardToCaseAndTheFileListFollows) {
     auto& form = instance<frmListen>();
     form.load();
-    form.dirVerzeichnisse.setPath(dir_.path() + "\\LVLNEU");
+    setProgramFolder(dir_.path());
+    form.dirVerzeichnisse.setPath(programFolder() + "\\LVLNEU");
     EXPECT_EQ(form.dirVerzeichnisse.path(), real("lvlneu"));
     EXPECT_EQ(form.events, std::vector<QString>{"dir " + real("lvlneu")});
     const int current = form.dirVerzeichnisse.currentEntry();
@@ -139,7 +144,8 @@ TEST_F(ListControlsTest, FilesAreClickedAndDoubleClicked) {
 TEST_F(ListControlsTest, AMissingFolderListsItsNearestParent) {
     auto& form = instance<frmListen>();
     form.load();
-    form.dirVerzeichnisse.setPath(dir_.path() + "\\LVLNEU\\gibtsnicht");
+    setProgramFolder(dir_.path());
+    form.dirVerzeichnisse.setPath(programFolder() + "\\LVLNEU\\gibtsnicht");
     EXPECT_EQ(form.dirVerzeichnisse.path(), real("lvlneu"));
     form.filDateien.setPath(dir_.path() + "/fehlt");
     EXPECT_EQ(form.filDateien.path(), QDir::cleanPath(dir_.path()));

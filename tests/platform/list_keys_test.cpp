@@ -9,6 +9,8 @@
 #include "platform/controls/text_box.h"
 #include "platform/form.h"
 #include "platform/services/test_services.h"
+#include "tests/support/printers.h"
+#include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +19,9 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <QtTest/QTest>
 
 #include <functional>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace platform;
 
@@ -93,9 +91,9 @@ protected:
 TEST_F(ListKeysTest, TheFocusPicksNoEntryInAnyList) {
     showActive();
     EXPECT_EQ(form.window()->focusWidget(), form.lstThemen.widget());
-    QTest::keyClick(form.lstThemen.widget(), Qt::Key_Tab);
+    test_support::pressKey(form.lstThemen.widget(), Qt::Key_Tab);
     EXPECT_EQ(form.window()->focusWidget(), form.filDateien.widget());
-    QTest::keyClick(form.filDateien.widget(), Qt::Key_Tab);
+    test_support::pressKey(form.filDateien.widget(), Qt::Key_Tab);
     EXPECT_EQ(form.window()->focusWidget(), form.dirVerzeichnisse.widget());
     form.lstThemen.setFocus();
     for (const ListControl* list : std::vector<const ListControl*>{&form.lstThemen, &form.filDateien}) {
@@ -109,16 +107,16 @@ TEST_F(ListKeysTest, TheFocusPicksNoEntryInAnyList) {
 TEST_F(ListKeysTest, TheArrowKeysPickFromNoEntryOn) {
     showActive();
     QWidget* list = form.lstThemen.widget();
-    QTest::keyClick(list, Qt::Key_Down);
+    test_support::pressKey(list, Qt::Key_Down);
     EXPECT_EQ(form.lstThemen.listIndex(), 0);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);  // at the end it stays
-    QTest::keyClick(list, Qt::Key_Up);
+    test_support::pressKey(list, Qt::Key_Down);
+    test_support::pressKey(list, Qt::Key_Down);  // at the end it stays
+    test_support::pressKey(list, Qt::Key_Up);
     EXPECT_EQ(form.lstThemen.listIndex(), 0);
     EXPECT_EQ(form.events, (std::vector<QString>{"lst Pendix", "lst Editor", "lst Pendix"}));
 
     form.filDateien.setFocus();
-    QTest::keyClick(form.filDateien.widget(), Qt::Key_Down);
+    test_support::pressKey(form.filDateien.widget(), Qt::Key_Down);
     EXPECT_EQ(form.filDateien.fileName(), "a.lvl");
 }
 
@@ -144,12 +142,12 @@ TEST_F(ListKeysTest, EnterInAnyControlButAButtonPressesTheDefaultButton) {
         Control& control = c.control(form);
         control.setFocus();
         if (c.pickLast) {
-            QTest::keyClick(control.widget(), Qt::Key_Down);
-            QTest::keyClick(control.widget(), Qt::Key_End);
+            test_support::pressKey(control.widget(), Qt::Key_Down);
+            test_support::pressKey(control.widget(), Qt::Key_End);
         }
         form.events.clear();
-        QTest::keyClick(control.widget(), Qt::Key_Return);
-        QTest::keyClick(control.widget(), Qt::Key_Enter);
+        test_support::pressKey(control.widget(), Qt::Key_Return);
+        test_support::pressKey(control.widget(), Qt::Key_Enter);
         EXPECT_EQ(form.events, (std::vector<QString>{"OK", "OK"}));
         EXPECT_EQ(form.dirVerzeichnisse.path(), form.folder);  // Enter opens no folder
     }
@@ -159,9 +157,9 @@ TEST_F(ListKeysTest, WithoutADefaultButtonEnterInAListDoesNothing) {
     form.withDefault = false;
     showActive();
     form.dirVerzeichnisse.setFocus();
-    QTest::keyClick(form.dirVerzeichnisse.widget(), Qt::Key_Down);  // the first entry
-    QTest::keyClick(form.dirVerzeichnisse.widget(), Qt::Key_End);
-    QTest::keyClick(form.dirVerzeichnisse.widget(), Qt::Key_Return);
+    test_support::pressKey(form.dirVerzeichnisse.widget(), Qt::Key_Down);  // the first entry
+    test_support::pressKey(form.dirVerzeichnisse.widget(), Qt::Key_End);
+    test_support::pressKey(form.dirVerzeichnisse.widget(), Qt::Key_Return);
     EXPECT_EQ(form.dirVerzeichnisse.path(), form.folder);
     EXPECT_EQ(form.dirVerzeichnisse.listIndex(), form.dirVerzeichnisse.listCount() - 1);
     EXPECT_TRUE(form.events.empty());

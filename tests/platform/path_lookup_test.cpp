@@ -3,6 +3,7 @@
 // file for its last component, the exact spelling first among those.
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 using namespace platform;
 
@@ -73,4 +71,22 @@ TEST_F(PathLookup, AmongEntriesOfOneKindTheExactSpellingWinsThenCodeOrder) {
         {"\\BMP\\x.bmp", "BMP/x.bmp"},
     };
     for (const Case& c : cases) EXPECT_EQ(resolveDataPath(c.asked), real(c.found)) << c.asked;
+}
+
+TEST_F(PathLookup, OnlyTheProgramsOwnDataPathsAreTranslated) {
+    file("lvlneu/a\\b.lvl");  // a "\" is a character of a name here
+    file("lvlneu/blanko.lvl");
+    struct Case {
+        QString asked;
+        QString found;
+    };
+    const Case cases[] = {
+        {real("lvlneu/a\\b.lvl"), real("lvlneu/a\\b.lvl")},          // a full path stands as it is
+        {real("LVLNEU/blanko.lvl"), real("LVLNEU/blanko.lvl")},      // letter case included
+        {programFolder() + "\\LVLNEU\\Blanko.lvl", real("lvlneu/blanko.lvl")},  // the program folder and a data path
+        {programFolder() + "\\lvlneu/blanko.lvl", real("lvlneu/blanko.lvl")},
+        {"lvlneu\\BLANKO.lvl", real("lvlneu/blanko.lvl")},            // relative: a data path
+    };
+    for (const Case& c : cases) EXPECT_EQ(resolvePath(c.asked).toStdString(), c.found.toStdString());
+    EXPECT_EQ(resolveDataPath("\\lvlneu\\a\\b.lvl"), real("lvlneu/a/b.lvl"));  // data paths never name such a file
 }

@@ -75,7 +75,8 @@ TEST_F(ProgramFolder, MissingPathsGiveTheBestEffortJoin) {
 
 TEST_F(ProgramFolder, FullPathsWithEitherSeparator) {
     EXPECT_EQ(resolvePath(programFolder() + "\\LVLNEU"), real("lvlneu"));
-    EXPECT_EQ(resolvePath(programFolder() + "/Bmp\\AUTEDLOU.bmp"), real("bmp/AuteDLOU.bmp"));
+    EXPECT_EQ(resolvePath(programFolder() + "\\Bmp/AUTEDLOU.bmp"), real("bmp/AuteDLOU.bmp"));
+    EXPECT_EQ(resolvePath(real("bmp/AuteDLOU.bmp")), real("bmp/AuteDLOU.bmp"));
     EXPECT_EQ(resolvePath("bmp\\autedlou.bmp"), real("bmp/AuteDLOU.bmp"));  // relative: under the program folder
 }
 

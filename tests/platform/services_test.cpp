@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -141,9 +143,10 @@ TEST_F(ServicesTest, ADamagedWavePlaysNothingAndHoldsNothingUp) {
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(wave.data(), static_cast<qint64>(wave.size() / 2));
     cut.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(QDir(dir_.path()).filePath("pipe.wav")).constData(), 0600), 0);
     QtWavePlayer player;
     for (int round = 0; round < 2; ++round) {
-        for (const char* file : {"\\kurz.wav", "\\fehlt.wav"}) {
+        for (const char* file : {"\\kurz.wav", "\\fehlt.wav", "\\pipe.wav"}) {
             player.command("Close");
             player.setFileName(programFolder() + file);
             player.setDeviceType("WaveAudio");
@@ -180,6 +183,13 @@ TEST_F(ServicesTest, TheHelpViewerShowsAFileFromItsBeginningOrSaysWhyNot) {
     EXPECT_TRUE(viewer.browser()->toPlainText().startsWith("Hilfe zu Pendix"));
     EXPECT_TRUE(viewer.browser()->toPlainText().contains("Straße"));
     EXPECT_TRUE(viewer.window()->isVisible());
+
+    // A pipe in its place is not opened: the browser would wait for a writer for ever.
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    viewer.show(file, CommonDialog::kHelpContents);
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains("ist keine gewöhnliche Datei"))
+        << viewer.browser()->toPlainText().toStdString();
 }
 
 TEST_F(ServicesTest, TheQtModalLoopReturnsOnceTheFormIsHidden) {

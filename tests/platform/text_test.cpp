@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -82,12 +83,32 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"level.lvl"});  // no temporary file left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"level.lvl"});  // no temporary left
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.lvl"));
     EXPECT_EQ(writeFileAtomically(dir.filePath("ordner.lvl"), "x"), EISDIR);
     EXPECT_EQ(writeFileAtomically(dir.filePath("kein/ordner.lvl"), "x"), ENOENT);
     EXPECT_EQ(writeFileAtomically(dir.filePath(QString(300, u'n')), "x"), ENAMETOOLONG);
+}
+
+TEST(TextFile, AWriteReplacesALinkAndNeverWritesThroughIt) {
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkdir("lvlneu"));
+    QFile outside(root.filePath("draussen.txt"));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write("bleibt");
+    outside.close();
+    ASSERT_TRUE(QFile::link(root.filePath("draussen.txt"), root.filePath("lvlneu/level.lvl")));
+
+    ASSERT_EQ(writeFileAtomically(root.filePath("lvlneu/level.lvl"), "neu"), 0);
+    ASSERT_TRUE(outside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(outside.readAll(), "bleibt");
+    const QFileInfo written(root.filePath("lvlneu/level.lvl"));
+    EXPECT_FALSE(written.isSymLink());
+    QFile level(written.filePath());
+    ASSERT_TRUE(level.open(QIODevice::ReadOnly));
+    EXPECT_EQ(level.readAll(), "neu");
 }
 
 TEST(TextFile, TellsMissingFilesAndFolders) {

@@ -50,6 +50,7 @@ TEST(LevelReader, CellLinesGivePictureTagAndAnimation) {
         {"101.5", "", "101.5", false},
         {"12.5", "", "12.5", false},
         {"1e20", "", "1E+20", false},
+        {"1.01e000002", "\\bmp\\StrasOU.bmp", "101", false},  // leading zeros of an exponent count for nothing
         {"-7", "", "-7", false},
         {"abc", "", "0", false},
         {"\xff\x80\x01", "", "0", false},
@@ -84,6 +85,8 @@ TEST(LevelReader, ReadsNameStartDirectionEndAndTheirPictures) {
 
     lines[401] = "13.5";
     EXPECT_EQ(readLevel(lines).level.startPos, 14);
+    lines[401] = "7.9e000001";
+    EXPECT_EQ(readLevel(lines).level.startPos, 79);
 }
 
 TEST(LevelReader, EndMarkerOnlyOnAPlainStreetCarOnlyForDirectionsOneToEight) {

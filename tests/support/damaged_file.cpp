@@ -69,6 +69,10 @@ bool breaks(const DamagedFile& damaged, std::string_view file) {
     return path == broken || path.starts_with(broken + "\\");
 }
 
+bool breaksItself(const DamagedFile& damaged, std::string_view file) {
+    return lowerAscii(damaged.file) == lowerAscii(file);
+}
+
 void PrintTo(const DamagedFile& damaged, std::ostream* out) { *out << damaged.file << " " << damageName(damaged.damage); }
 
 }  // namespace test_support

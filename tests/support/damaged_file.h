@@ -34,5 +34,7 @@ void PrintTo(const DamagedFile& damaged, std::ostream* out);
 // Whether the broken thing is this file (a data path) or a folder it lies in,
 // names compared without regard to letter case.
 bool breaks(const DamagedFile& damaged, std::string_view file);
+// Whether the broken thing is this very file, not a folder it lies in.
+bool breaksItself(const DamagedFile& damaged, std::string_view file);
 
 }  // namespace test_support

@@ -18,16 +18,21 @@ QString shownHelpText() {
 
 void expectShownHelp(const DamagedFile& damaged, std::string_view file) {
     const QString shown = shownHelpText();
-    const bool broken = breaks(damaged, file);
-    const Damage damage = damaged.damage;
-    const bool gone = damage == Damage::Missing || damage == Damage::FolderInstead || damage == Damage::FileInstead;
     const auto notice = [&shown](const char* ending) {
         return shown.startsWith(QStringLiteral("Die Hilfedatei „")) && shown.endsWith(QString::fromUtf8(ending));
     };
-    if (broken && gone)
-        EXPECT_TRUE(notice("“ wurde nicht gefunden.")) << file << ": " << shown.toStdString();
-    else if (broken && damage == Damage::Empty)
-        EXPECT_TRUE(notice("“ ist leer.")) << file << ": " << shown.toStdString();
+    const char* expected = nullptr;  // a notice's ending, or none: the page itself
+    if (breaks(damaged, file)) {
+        // Its folder gone or a file in the folder's place: the file is not there either.
+        if (damaged.damage == Damage::Missing || damaged.damage == Damage::FileInstead || !breaksItself(damaged, file))
+            expected = "“ wurde nicht gefunden.";
+        else if (damaged.damage == Damage::FolderInstead)
+            expected = "“ ist keine gewöhnliche Datei.";
+        else if (damaged.damage == Damage::Empty)
+            expected = "“ ist leer.";
+    }
+    if (expected)
+        EXPECT_TRUE(notice(expected)) << file << ": " << shown.toStdString();
     else
         EXPECT_FALSE(shown.trimmed().isEmpty()) << file;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 using platform::numericValue;
 using platform::toInt16;
@@ -21,6 +22,38 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
         {"9120451", 9120451}, {"- 5", -5}, {"1,5", 1},      {"12.5", 12.5},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(NumericValue, LongExponentsAndFractionsReadAsTheDecimalNumberTheyAre) {
+    const std::string zeros400(400, '0');
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {
+        {"1e000001", 10},
+        {"5E-000001", 0.5},
+        {"1.01e000002", 101},
+        {"7.9e000001", 79},
+        {"1e000003", 1000},
+        {"1e+0000000000000000000000002", 100},
+        {"2D-00003", 0.002},
+        {"0." + zeros400 + "1", 0},  // below the smallest double: 0, as the double gives it
+        {"0." + zeros400 + "1e400", 0.1},
+        {"1" + zeros400 + "e-400", 1},
+        {"0." + zeros400 + "5e401", 5},
+        {"-0." + zeros400 + "1e402", -10},
+        {"1e308", 1e308},
+        {"4.9e-324", 4.9e-324},  // the smallest double
+        {"1e-330", 0},
+        {"0e999999999", 0},
+        {"0.0000e-99999999999", 0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << '"' << c.text.substr(0, 40) << '"';
+    EXPECT_TRUE(std::isinf(numericValue("1e309")));
+    EXPECT_TRUE(std::isinf(numericValue("1" + zeros400)));
+    EXPECT_TRUE(std::isinf(numericValue("0.1e000000000000000000400")));
+    EXPECT_LT(numericValue("-1e0000400"), 0);
+    EXPECT_TRUE(std::isinf(numericValue("-1e0000400")));
 }
 
 TEST(NumericValue, HugeExponentsDoNotCrash) {

@@ -1,0 +1,30 @@
+// A level whose file name holds a "\" (an ordinary character on this system):
+// the chooser lists it, hands back its real path, and the game opens it.
+#include "game_window_fixture.h"
+
+#include "shared/level_chooser/frm_levelauswahl.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+using dialogs_test::GameWindowTest;
+using pendix::frmLevelauswahl;
+
+TEST_F(GameWindowTest, ALevelWithABackslashInItsNameIsOpenedAsListed) {
+    const QString path = writeLevel("\\lvlneu\\blanko.lvl", "Blanko");
+    const QString odd = QFileInfo(path).path() + "/a\\b.lvl";
+    ASSERT_TRUE(QFile::copy(path, odd));
+    script<frmLevelauswahl>([](frmLevelauswahl& chooser) {
+        ASSERT_EQ(chooser.filDateien.list(0), "a\\b.lvl");
+        chooser.filDateien.setListIndex(0);
+        chooser.cmdOk.click();
+    });
+    game.mnuNLö.click();
+    EXPECT_EQ(game.tag(), odd);
+    EXPECT_TRUE(fakes.messages.shown.empty()) << fakes.messages.shown.front().text.toStdString();
+    EXPECT_EQ(game.lblLevelName.caption(), "Level: Blanko");
+}
+
+}  // namespace
