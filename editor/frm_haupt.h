@@ -120,6 +120,9 @@ public:
     void LoadLevel(const QString& path);
     void AnimateTiles();
     void AnimateIcon();
+    // The bytes a save writes for the level as it stands: the name, every cell's
+    // tag, the start, its direction and the end.
+    std::string levelBytes();
 
     // --- Handlers ---------------------------------------------------------------
     void cmd_Click(int index);

@@ -33,13 +33,16 @@ QString withoutOuterSpaces(const QString& text) {
 }
 
 QString fileNameRefusal(const QString& answer) {
-    switch (fileNameProblem(answer.toStdU32String())) {
+    switch (fileNameProblem(answer.toStdU16String())) {
     case FileNameProblem::Separator:
         return QStringLiteral("Der Datei - Name darf weder \"/\" noch \"\\\" enthalten: das Level wird immer im "
                               "Verzeichnis \\lvlneu gespeichert!");
     case FileNameProblem::ControlCharacter: return QStringLiteral("Der Datei - Name darf keine Steuerzeichen enthalten!");
     case FileNameProblem::OnlyDots:
         return QStringLiteral("Ein Datei - Name nur aus Punkten kann leider nicht verwendet werden!");
+    case FileNameProblem::BrokenCharacter:
+        return QStringLiteral("Der Datei - Name enthält ein halbes Zeichen, das sich in keinem Datei - Namen "
+                              "speichern lässt!");
     case FileNameProblem::None: break;
     }
     return {};
@@ -93,13 +96,19 @@ QString frmHaupt::saveLevelFile() {
     if (withoutOuterSpaces(LevelFileName).isEmpty())
         return failed(QStringLiteral("Der Datei - Name besteht nur aus Leerzeichen."));
     const QString folder = platform::resolveDataPath("\\lvlneu");
+    // A file of that name would only fail the write as "no such folder"; it stays untouched.
+    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
+        return failed(QStringLiteral("Wo das Verzeichnis \\lvlneu stehen sollte, steht eine Datei gleichen Namens."));
     if (!QFileInfo(folder).isDir()) QDir().mkpath(folder);
 
+    const QString cause = writeLevelFile(path, levelBytes());
+    return cause.isEmpty() ? QString() : failed(cause);
+}
+
+std::string frmHaupt::levelBytes() {
     std::array<std::string, kCellCount> cells;
     for (int i = 0; i < kCells; ++i) cells[static_cast<std::size_t>(i)] = platform::toCp1252(cmd(i).tag());
-    const QString cause = writeLevelFile(
-        path, levelFileBytes(platform::toCp1252(LevelName), cells, StartPos, StartDir, EndPos));
-    return cause.isEmpty() ? QString() : failed(cause);
+    return levelFileBytes(platform::toCp1252(LevelName), cells, StartPos, StartDir, EndPos);
 }
 
 void frmHaupt::mnuSpeichernunter_Click() {

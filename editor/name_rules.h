@@ -7,11 +7,13 @@
 
 namespace pendix::editor {
 
-enum class FileNameProblem { None, Separator, ControlCharacter, OnlyDots };
+enum class FileNameProblem { None, Separator, ControlCharacter, OnlyDots, BrokenCharacter };
 
-// A Save As answer that would reach outside the folder ("/" or "\"), hold a
-// control character, or be only dots (a folder's name, not a file's).
-FileNameProblem fileNameProblem(std::u32string_view answer);
+// A Save As answer (UTF-16, as the input box gives it) that would reach outside
+// the folder ("/" or "\"), hold a control character, be only dots (a folder's
+// name, not a file's), or hold half a character (a surrogate without its other
+// half), which no file name can hold: it would be written under another name.
+FileNameProblem fileNameProblem(std::u16string_view answer);
 
 // The first character of a level name that a level file cannot hold as typed:
 // a CR or LF would end the name line and shift every cell, and any other

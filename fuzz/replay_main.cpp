@@ -12,6 +12,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// A target that sets up once (the editor's window) does it here, as libFuzzer calls it first.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -38,6 +40,7 @@ std::vector<std::uint8_t> bytesOf(const std::filesystem::path& file)
 
 int main(int argc, char** argv)
 {
+    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     std::size_t replayed = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& input : inputsOf(argv[i])) {

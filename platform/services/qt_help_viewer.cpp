@@ -36,6 +36,10 @@ void QtHelpViewer::show(const QString& file, int command) {
     } else if (!readable.open(QIODevice::ReadOnly)) {
         browser_->setSource(QUrl());
         browser_->setPlainText(QStringLiteral("Die Hilfedatei „%1“ konnte nicht gelesen werden.").arg(file));
+    } else if (info.size() == 0) {
+        // An empty page would look like a viewer that failed.
+        browser_->setSource(QUrl());
+        browser_->setPlainText(QStringLiteral("Die Hilfedatei „%1“ ist leer.").arg(file));
     } else {
         const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
         if (browser_->source() == url)

@@ -7,13 +7,13 @@
 #include "game/frm_haupt.h"
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "platform/services/qt_services.h"
-#include "platform/services/test_services.h"
-#include "shared/file_list/frm_datei_lst.h"
 #include "shared/level_format/level_writer.h"
+#include "tests/support/damaged_file.h"
+#include "tests/support/dialog_hands.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/real_viewers.h"
 
 #include <QFile>
 
@@ -25,28 +25,8 @@
 
 namespace {
 
-enum class Damage { Missing, Empty, NoPicture, CutShort };
-
-struct Case {
-    const char* file;  // relative to the program folder, as the programs name it
-    Damage damage;
-};
-
-void PrintTo(const Case& c, std::ostream* out) {
-    static const char* const kNames[] = {"missing", "empty", "garbage", "cut short"};
-    *out << c.file << " " << kNames[static_cast<int>(c.damage)];
-}
-
-// Bytes of no known format: not a bitmap, icon, wave, level or list.
-const QByteArray kGarbage = QByteArray("\x00\xff\x13 no picture, no sound \x80\x81\r\n\\[", 31).repeated(20);
-
-class Services : public platform::ScopedTestServices {
-public:
-    platform::HelpViewer& helpViewer() override { return realHelp; }
-    platform::WavePlayer& wavePlayer() override { return realWaves; }
-    platform::QtHelpViewer realHelp;
-    platform::QtWavePlayer realWaves;
-};
+using test_support::Damage;
+using Case = test_support::DamagedFile;
 
 // A straight road along row 2 from 50 to the end on 74, and every animated kind,
 // a decoration and a transporter elsewhere on the board.
@@ -69,29 +49,13 @@ protected:
     }
     void TearDown() override { platform::dropInstances(); }
 
-    // Damages the case's file in the copy; false when the installer never wrote it.
-    bool damage(const Case& c) const {
-        const QString path = platform::resolveDataPath(c.file);
-        QFile file(path);
-        if (!file.exists()) return false;
-        switch (c.damage) {
-        case Damage::Missing: return file.remove();
-        case Damage::Empty: return file.resize(0);
-        case Damage::CutShort: return file.resize(file.size() / 2);
-        case Damage::NoPicture:
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-            return file.write(kGarbage) == kGarbage.size();
-        }
-        return false;
-    }
-
     bool messageShown(const QString& start) const {
         for (const auto& shown : fakes.messages.shown)
             if (shown.text.startsWith(start)) return true;
         return false;
     }
 
-    Services fakes;
+    test_support::ServicesWithRealViewers fakes;
 
 private:
     test_support::ProgramFolder copy_{test_support::ProgramFolder::Contents::Nothing};
@@ -99,7 +63,7 @@ private:
 
 TEST_P(DamagedDataTest, GamePlaysAnimatesAndShowsItsDialogs) {
     const Case c = GetParam();
-    ASSERT_TRUE(damage(c)) << "the installer writes no " << c.file;
+    ASSERT_TRUE(test_support::damage(c.file, c.damage)) << "the installer writes no " << c.file;
 
     auto& window = platform::instance<pendix::frmHaupt>();
     window.show();
@@ -132,44 +96,36 @@ TEST_P(DamagedDataTest, GamePlaysAnimatesAndShowsItsDialogs) {
     window.mnuObjekte.click();
     window.mnuMenüsystem.click();
     window.mnuDateiInfo.click();
-    auto& list = platform::instance<pendix::frmDateiLst>();
-    ASSERT_TRUE(list.isLoaded());
-    for (int folder = 0; folder < list.lstVerzeichnisse.listCount(); ++folder) {
-        list.lstVerzeichnisse.setListIndex(folder);
-        if (list.lstDateien.listCount() > 0) list.lstDateien.setListIndex(0);
-    }
-    list.Timer.fire();
-    list.cmdOk.click();
-    EXPECT_FALSE(list.isLoaded());
+    test_support::browseFileList();
 }
 
 const Case kCases[] = {
     {"\\bmp\\StrasRL.bmp", Damage::Missing},           // a tile of the road
-    {"\\bmp\\StrasRL.bmp", Damage::NoPicture},
+    {"\\bmp\\StrasRL.bmp", Damage::Garbage},
     {"\\bmp\\StrasRL.bmp", Damage::Empty},
     {"\\bmp\\StraeRL.bmp", Damage::CutShort},          // the end marker
-    {"\\bmp\\deko\\Baum01.bmp", Damage::NoPicture},    // a decoration
+    {"\\bmp\\deko\\Baum01.bmp", Damage::Garbage},    // a decoration
     {"\\bmp\\Sgtaslol.bmp", Damage::Missing},          // a transporter
-    {"\\bmp\\deko\\ani\\Ani0101.bmp", Damage::NoPicture},  // first frame, drawn at load
+    {"\\bmp\\deko\\ani\\Ani0101.bmp", Damage::Garbage},  // first frame, drawn at load
     {"\\bmp\\deko\\ani\\Ani0102.bmp", Damage::Missing},    // a later frame
     {"\\bmp\\deko\\ani\\Ani0224.bmp", Damage::CutShort},
     {"\\ico\\auto01.ico", Damage::Missing},
-    {"\\ico\\auto02.ico", Damage::NoPicture},
+    {"\\ico\\auto02.ico", Damage::Garbage},
     {"\\ico\\auto03.ico", Damage::CutShort},
     {"\\bmp\\AutoRL.bmp", Damage::Missing},            // the car on the road
-    {"\\bmp\\AuteRL.bmp", Damage::NoPicture},          // the car on the end cell
+    {"\\bmp\\AuteRL.bmp", Damage::Garbage},          // the car on the end cell
     {"\\wav\\gerade.wav", Damage::Missing},
-    {"\\wav\\applaus.wav", Damage::NoPicture},
+    {"\\wav\\applaus.wav", Damage::Garbage},
     {"\\wav\\gerade.wav", Damage::CutShort},
     {"\\hilfe\\pendix.hlp", Damage::Missing},
-    {"\\hilfe\\objekte.hlp", Damage::NoPicture},
+    {"\\hilfe\\objekte.hlp", Damage::Garbage},
     {"\\hilfe\\menuesch.hlp", Damage::Empty},
     {"\\dateien.lst", Damage::Missing},
-    {"\\dateien.lst", Damage::NoPicture},
+    {"\\dateien.lst", Damage::Garbage},
     {"\\dateien.lst", Damage::CutShort},
     {"\\lev1-9\\level1.lev", Damage::Missing},
     {"\\lev1-9\\level1.lev", Damage::CutShort},
-    {"\\lev1-9\\level1.lev", Damage::NoPicture},
+    {"\\lev1-9\\level1.lev", Damage::Garbage},
     {"\\lev1-9\\level1.lev", Damage::Empty},
 };
 

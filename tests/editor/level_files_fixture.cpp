@@ -1,6 +1,6 @@
 #include "level_files_fixture.h"
 
-#include "shared/level_chooser/frm_levelauswahl.h"
+#include "tests/support/dialog_hands.h"
 
 #include "platform/paths.h"
 
@@ -45,15 +45,7 @@ QStringList LevelFilesTest::levelFiles() {
 }
 
 void LevelFilesTest::openInChooser(const QString& folder, const QString& file) {
-    fakes.modal.script.push_back([folder, file](platform::Form& form) {
-        auto& chooser = static_cast<pendix::frmLevelauswahl&>(form);
-        chooser.dirVerzeichnisse.setPath(folder);
-        chooser.filDateien.refresh();  // files written since its last showing
-        for (int i = 0; i < chooser.filDateien.listCount(); ++i)
-            if (chooser.filDateien.list(i) == file) chooser.filDateien.setListIndex(i);
-        ASSERT_EQ(chooser.filDateien.fileName(), file);
-        chooser.cmdOk.click();
-    });
+    test_support::pickInChooser(fakes.modal, folder, file);
     editor.mnuÖffnen.click();
 }
 

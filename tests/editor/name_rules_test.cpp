@@ -11,28 +11,35 @@ using pendix::editor::FileNameProblem;
 
 TEST(NameRules, AFileNameStaysAPlainNameInTheLevelFolder) {
     struct Case {
-        std::u32string answer;
+        std::u16string answer;
         FileNameProblem problem;
     };
+    const char16_t high = 0xD83D, low = 0xDE00;  // the two halves of U+1F600
     const Case cases[] = {
-        {U"Level1", FileNameProblem::None},
-        {U"Über die Brücke", FileNameProblem::None},
-        {U"  Level1  ", FileNameProblem::None},
-        {U"a.b.lvl", FileNameProblem::None},
-        {U"..lvl", FileNameProblem::None},
-        {U"a:b?*", FileNameProblem::None},  // this file system takes them
-        {U"../Level1", FileNameProblem::Separator},
-        {U"a/b", FileNameProblem::Separator},
-        {U"a\\b", FileNameProblem::Separator},
-        {U"/", FileNameProblem::Separator},
-        {U"a\tb", FileNameProblem::ControlCharacter},
-        {U"a\rb", FileNameProblem::ControlCharacter},
-        {U"a\x7f", FileNameProblem::ControlCharacter},
-        {U"a\x85", FileNameProblem::ControlCharacter},
-        {U".", FileNameProblem::OnlyDots},
-        {U"..", FileNameProblem::OnlyDots},
-        {U"....", FileNameProblem::OnlyDots},
-        {U" .. ", FileNameProblem::OnlyDots},
+        {u"Level1", FileNameProblem::None},
+        {u"Über die Brücke", FileNameProblem::None},
+        {u"  Level1  ", FileNameProblem::None},
+        {u"a.b.lvl", FileNameProblem::None},
+        {u"..lvl", FileNameProblem::None},
+        {u"a:b?*", FileNameProblem::None},  // this file system takes them
+        {u"Gruß 😀", FileNameProblem::None},
+        {u"../Level1", FileNameProblem::Separator},
+        {u"a/b", FileNameProblem::Separator},
+        {u"a\\b", FileNameProblem::Separator},
+        {u"/", FileNameProblem::Separator},
+        {u"a\tb", FileNameProblem::ControlCharacter},
+        {u"a\rb", FileNameProblem::ControlCharacter},
+        {u"a\x7f", FileNameProblem::ControlCharacter},
+        {u"a\x85", FileNameProblem::ControlCharacter},
+        {u".", FileNameProblem::OnlyDots},
+        {u"..", FileNameProblem::OnlyDots},
+        {u"....", FileNameProblem::OnlyDots},
+        {u" .. ", FileNameProblem::OnlyDots},
+        // Half a character has no bytes in a file name: it would be written as another name.
+        {std::u16string{u'a', high}, FileNameProblem::BrokenCharacter},
+        {std::u16string{low, u'a'}, FileNameProblem::BrokenCharacter},
+        {std::u16string{low, high}, FileNameProblem::BrokenCharacter},
+        {std::u16string{high, high, low}, FileNameProblem::BrokenCharacter},
     };
     for (const Case& c : cases) EXPECT_EQ(pendix::editor::fileNameProblem(c.answer), c.problem) << c.answer.size();
 }

@@ -83,6 +83,9 @@ TEST_F(SaveLevelTest, SaveAsAnswers) {
          "gespeichert!"},
         {"Tab\tName", "", "", "Der Datei - Name darf keine Steuerzeichen enthalten!"},
         {"..", "", "", "Ein Datei - Name nur aus Punkten kann leider nicht verwendet werden!"},
+        // Half of a character's surrogate pair: the file would stand under another name.
+        {QStringLiteral("zwei") + QChar(char16_t(0xD800)), "", "",
+         "Der Datei - Name enthält ein halbes Zeichen, das sich in keinem Datei - Namen speichern lässt!"},
     };
     for (const auto& c : cases) {
         const std::string row = c.answer.toStdString();
@@ -225,33 +228,58 @@ TEST_F(SaveLevelTest, TheTemplateAfterNeuHasNoStartAndIsNotOverwritten) {
 
 TEST_F(SaveLevelTest, AFailedSaveLeavesTheOldFileTheStateAndTheCursor) {
     openWorkedExample();
-    answer({"alt", "Umbenannt"});
+    answer({"alt"});
     editor.mnuSpeichernunter.click();
-    const QByteArray old = fileBytes(levelPath("alt.lvl"));
-    ASSERT_EQ(old, workedExample());
-    editor.mnuNameändern.click();
-    fakes.cursor.calls.clear();
+    const QString path = levelPath("alt.lvl");
+    ASSERT_EQ(fileBytes(path), workedExample());
+    // The disk takes no more than this many bytes of any file: the save fails part-way there.
+    for (const rlim_t limit : {0, 1, 2, 6, 100, 413, 825, 830}) {
+        SCOPED_TRACE(limit);
+        const QByteArray old = fileBytes(path);
+        const QString name = QStringLiteral("Umbenannt %1").arg(limit);  // 831 or 832 bytes to write
+        answer({name});
+        editor.mnuNameändern.click();
+        fakes.messages.shown.clear();
+        fakes.cursor.calls.clear();
+        {
+            const test_support::FileSizeLimit disk(limit);
+            editor.mnuSpeichern.click();
+        }
+        ASSERT_EQ(fakes.messages.shown.size(), 1u);
+        EXPECT_EQ(fakes.messages.shown[0].text, "Das Level konnte nicht gespeichert werden:\r" + path +
+                                                    "\r\rDie Datei wäre größer, als das System erlaubt.");
+        EXPECT_EQ(fakes.messages.shown[0].title, "Speichern fehlgeschlagen");
+        EXPECT_EQ(fakes.messages.shown[0].style, 48);
+        EXPECT_EQ(fileBytes(path), old);
+        EXPECT_EQ(levelFiles(), (QStringList{"alt.lvl", "beispiel.lvl", "blanko.lvl"}));  // no half-written file
+        EXPECT_EQ(editor.LevelName, name);
+        EXPECT_EQ(editor.LevelFileName, "alt.lvl");
+        EXPECT_EQ(editor.cmd(0).tag(), "102");
+        EXPECT_FALSE(fakes.cursor.waiting());
+        EXPECT_EQ(fakes.cursor.calls.front(), platform::RecordingScreenCursor::Call::Wait);
+
+        fakes.messages.shown.clear();
+        editor.mnuSpeichern.click();  // the disk has room again
+        EXPECT_TRUE(fakes.messages.shown.empty());
+        EXPECT_TRUE(fileBytes(path).startsWith((name + "\r\n102\r\n").toUtf8()));
+        EXPECT_EQ(fileBytes(path).size(), old.size() - (old.indexOf('\r') - name.size()));
+    }
+}
+
+TEST_F(SaveLevelTest, AFirstSaveThatFailsLeavesNoFileAndTheNextOneWrites) {
+    openWorkedExample();
+    answer({"neu"});
     {
-        // The disk takes no more than 100 bytes of any file now.
-        const test_support::FileSizeLimit limit(100);
-        editor.mnuSpeichern.click();
+        const test_support::FileSizeLimit disk(413);
+        editor.mnuSpeichernunter.click();
     }
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
-    const QString path = levelPath("alt.lvl");
-    EXPECT_EQ(fakes.messages.shown[0].text, "Das Level konnte nicht gespeichert werden:\r" + path +
-                                                "\r\rDie Datei wäre größer, als das System erlaubt.");
     EXPECT_EQ(fakes.messages.shown[0].title, "Speichern fehlgeschlagen");
-    EXPECT_EQ(fakes.messages.shown[0].style, 48);
-    EXPECT_EQ(fileBytes(path), old);
-    EXPECT_EQ(levelFiles(), (QStringList{"alt.lvl", "beispiel.lvl", "blanko.lvl"}));  // no half-written file
-    EXPECT_EQ(editor.LevelName, "Umbenannt");
-    EXPECT_EQ(editor.LevelFileName, "alt.lvl");
-    EXPECT_EQ(editor.cmd(0).tag(), "102");
-    EXPECT_FALSE(fakes.cursor.waiting());
-    EXPECT_EQ(fakes.cursor.calls.front(), platform::RecordingScreenCursor::Call::Wait);
-
-    editor.mnuSpeichern.click();  // the disk has room again
-    EXPECT_TRUE(fileBytes(path).startsWith("Umbenannt\r\n"));
+    EXPECT_EQ(levelFiles(), (QStringList{"beispiel.lvl", "blanko.lvl"}));
+    EXPECT_EQ(editor.LevelFileName, "neu.lvl");
+    editor.mnuSpeichern.click();
+    EXPECT_EQ(fakes.inputs.asked.size(), 1u);
+    EXPECT_EQ(fileBytes(levelPath("neu.lvl")), workedExample());
 }
 
 TEST_F(SaveLevelTest, ANameTheFileSystemRefusesIsReported) {

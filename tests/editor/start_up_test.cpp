@@ -1,10 +1,12 @@
 // The editor's start: the first-start probe, and the palette pictures that must
-// all be there before the window is shown.
+// all be there before the window is shown: each one of them missing, and a few
+// broken otherwise, brings up the first-start box.
 #include "editor/frm_haupt.h"
 #include "editor/palette_layout.h"
 #include "editor/start.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/tile_catalogue.h"
+#include "tests/support/damaged_file.h"
 #include "tests/support/program_folder.h"
 
 #include "platform/application.h"
@@ -21,22 +23,35 @@ namespace {
 using pendix::editor::frmHaupt;
 
 // Everything the editor's start loads, as data paths.
-std::vector<std::string> startPictures() {
-    std::vector<std::string> paths{std::string(pendix::kProbeBitmap)};
-    for (pendix::Family family : pendix::allFamilies())
-        for (int k = 0; k < pendix::editor::paletteButtonCount(family); ++k)
-            paths.push_back(pendix::tileBitmap(pendix::editor::paletteCode(family, 1, k),
-                                               pendix::CurveSpelling::Palette));
-    paths.push_back("\\bmp\\Pfeilr.bmp");
-    paths.push_back("\\bmp\\Pfeirl.bmp");
+const std::vector<std::string>& startPictures() {
+    static const std::vector<std::string> paths = [] {
+        std::vector<std::string> all{std::string(pendix::kProbeBitmap)};
+        for (pendix::Family family : pendix::allFamilies())
+            for (int k = 0; k < pendix::editor::paletteButtonCount(family); ++k)
+                all.push_back(pendix::tileBitmap(pendix::editor::paletteCode(family, 1, k),
+                                                 pendix::CurveSpelling::Palette));
+        all.push_back("\\bmp\\Pfeilr.bmp");
+        all.push_back("\\bmp\\Pfeirl.bmp");
+        return all;
+    }();
     return paths;
 }
 
-class StartUpTest : public ::testing::TestWithParam<std::string> {
+// Each start picture missing; the probe, a palette picture and an arrow broken in the other ways.
+std::vector<test_support::DamagedFile> brokenStartPictures() {
+    using test_support::Damage;
+    std::vector<test_support::DamagedFile> cases;
+    for (const std::string& path : startPictures()) cases.push_back({path.c_str(), Damage::Missing});
+    for (const char* path : {"\\bmp\\Autedlou.bmp", "\\bmp\\deko\\Sport07.bmp", "\\bmp\\Pfeirl.bmp"})
+        for (Damage damage : {Damage::Empty, Damage::Garbage, Damage::FolderInstead})
+            cases.push_back({path, damage});
+    return cases;
+}
+
+class StartUpTest : public ::testing::TestWithParam<test_support::DamagedFile> {
 protected:
     StartUpTest() {
-        for (const std::string& path : startPictures())
-            if (path != GetParam()) folder.writePicture(path);
+        for (const std::string& path : startPictures()) folder.writePicture(path);
     }
     ~StartUpTest() override { platform::dropInstances(); }
 
@@ -63,7 +78,8 @@ TEST(EditorStartUp, StartsWithThePalettesFilledUnderTheWaitCursor) {
     platform::dropInstances();
 }
 
-TEST_P(StartUpTest, AnyPictureMissingShowsOnlyTheFirstStartBox) {
+TEST_P(StartUpTest, AnyPictureBrokenShowsOnlyTheFirstStartBox) {
+    ASSERT_TRUE(test_support::damage(GetParam().file, GetParam().damage));
     bool timerWasOff = false;
     fakes.modal.script.push_back([&timerWasOff](platform::Form&) {
         timerWasOff = !platform::instance<frmHaupt>().Timer.enabled();
@@ -78,12 +94,21 @@ TEST_P(StartUpTest, AnyPictureMissingShowsOnlyTheFirstStartBox) {
     EXPECT_EQ(fakes.ender.ends, 0);  // only the box's own ways out end the program
 }
 
-// The probe, the first and last palette picture, one of each paged row, and each arrow.
-INSTANTIATE_TEST_SUITE_P(OneMissing, StartUpTest,
-                         ::testing::Values(std::string(pendix::kProbeBitmap), "\\bmp\\StrasOU.bmp",
-                                           "\\bmp\\Stgawlrl.bmp", "\\bmp\\deko\\Tier21.bmp",
-                                           "\\bmp\\StratkLU.bmp", "\\bmp\\Sgtawlrl.bmp", "\\bmp\\Pfeilr.bmp",
-                                           "\\bmp\\Pfeirl.bmp"));
+INSTANTIATE_TEST_SUITE_P(OneBroken, StartUpTest, ::testing::ValuesIn(brokenStartPictures()));
+
+// A bitmap cut off halfway still gives its first rows: the editor starts and shows them.
+TEST(EditorStartUp, APictureCutShortStillShows) {
+    test_support::ProgramFolder folder;
+    for (const std::string& path : startPictures()) folder.writePicture(path);
+    ASSERT_TRUE(test_support::damage("\\bmp\\deko\\Sport07.bmp", test_support::Damage::CutShort));
+    platform::ScopedTestServices fakes;
+    pendix::editor::Main();
+    frmHaupt& editor = platform::instance<frmHaupt>();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(fakes.modal.shownModal.empty());
+    EXPECT_FALSE(editor.cmdSport(6).picture().isEmpty());
+    platform::dropInstances();
+}
 
 }  // namespace
 }  // namespace editor_test
