@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, and only
-# those that are missing, so a repeated `make` stays quick and quiet.
+# those that are missing, so a repeated `make` stays quick and quiet. With
+# package names as arguments it installs those instead (`make soak` names its own).
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
@@ -9,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-noto-color-emoji
   clang libclang-rt-14-dev
 )
+if [ $# -gt 0 ]; then packages=("$@"); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -16,7 +18,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages need root: sudo make $*" >&2
+    echo "Missing packages need root: sudo make" >&2
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
