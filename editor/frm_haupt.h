@@ -192,6 +192,25 @@ private:
     void choosePagedTool(pendix::Family family, int index);
     void choosePositionMode(platform::MenuItem& chosen, platform::MenuItem& other);
     void showPage(pendix::Family family, int page);
+
+    // A left click on a cell, from its second step on: the first of its branches that applies.
+    void clickCell(int index);
+    // The arrow of the link that the transporter on `source` holds, taken off its target.
+    void removeTargetArrow(int source);
+    void chooseTarget(int target);
+    void turnExit(int target);
+    void markStart(int cell);
+    void markEnd(int cell);
+    // Refuses a start or an end off the plain streets or on the other mark's cell; true when refused.
+    bool refusedMark(int cell, int otherMark, const QString& noStreet, const QString& taken);
+    void placeTile(int cell);
+    void eraseCell(int cell);
+    void refuseClick(const QString& message);
+
+    // Saving: whether the end cell holds a plain street 101..111; writing the level
+    // into "\lvlneu\" + LevelFileName, giving "" or the German failure message.
+    bool endOnPlainStreet();
+    QString saveLevelFile();
 };
 
 }  // namespace pendix::editor

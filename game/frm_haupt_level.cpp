@@ -6,7 +6,7 @@
 #include "platform/picture.h"
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
-#include "platform/text/text_file.h"
+#include "shared/level_file/level_file_io.h"
 
 #include <algorithm>
 
@@ -15,14 +15,6 @@ namespace pendix {
 namespace {
 
 const QString kNoLevel = QStringLiteral("Kein Level eingelesen!");
-
-QString fileProblem(platform::FileFailure failure) {
-    switch (failure) {
-    case platform::FileFailure::Missing: return QStringLiteral("Die Datei gibt es nicht.");
-    case platform::FileFailure::IsFolder: return QStringLiteral("Das ist ein Verzeichnis, keine Level-Datei.");
-    default: return QStringLiteral("Die Datei lässt sich nicht lesen.");
-    }
-}
 
 }  // namespace
 
@@ -43,9 +35,9 @@ void frmHaupt::loadBuiltInLevel(int number) {
 
 void frmHaupt::LoadLevel(const QString& path) {
     platform::setWaitCursor();
-    const platform::TextFileRead file = platform::readTextFile(path);
+    const LevelFileLines file = readLevelFileLines(path);
     if (!file.ok()) {
-        refuseLevel(path, fileProblem(file.failure));
+        refuseLevel(path, file.problem);
         platform::setDefaultCursor();
         return;
     }
@@ -88,9 +80,7 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     LevelName.clear();
     LevelLines = {};
     lblLevelName.setCaption(kNoLevel);
-    platform::messageBox(QStringLiteral("Das Level konnte nicht eingelesen werden:\r") + path + QStringLiteral("\r\r") +
-                             problem,
-                         platform::MsgBoxStyle::Exclamation, QStringLiteral("Level nicht lesbar"));
+    showUnreadableLevel(path, problem);
 }
 
 }  // namespace pendix

@@ -1,22 +1,14 @@
 #include "game/level_reader.h"
 
-#include <cmath>
 #include <optional>
 
 #include "platform/text/numeric_value.h"
+#include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
 #include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
-
-// The catalogue code a value stands for exactly, or 0. Transporters are drawn only
-// from a transporter text, never from their bare code.
-int drawnCode(double value) {
-    if (!(value >= 101 && value <= 821) || value != std::floor(value)) return 0;
-    const int code = static_cast<int>(value);
-    return isTileCode(code) ? code : 0;
-}
 
 LevelRead failure(LevelError error, std::string message) {
     LevelRead read;
@@ -49,7 +41,7 @@ LevelRead boardOf(const LevelLinesRead& file) {
     level.endPos = lines.endPos;
     level.carPicture = carBitmap(lines.startDir);
     // endMarkerBitmap is empty for anything but a plain street 101..111.
-    level.endMarker = endMarkerBitmap(drawnCode(platform::numericValue(lines.cellLine(lines.endPos))));
+    level.endMarker = endMarkerBitmap(drawnTileCode(platform::numericValue(lines.cellLine(lines.endPos))));
     return read;
 }
 
@@ -59,7 +51,7 @@ LevelCell readCell(std::string_view line) {
     LevelCell cell;
     const double value = platform::numericValue(line);
     bool tagWritten = false;
-    if (const int code = drawnCode(value)) {
+    if (const int code = drawnTileCode(value)) {
         cell.picture = tileBitmap(code);
         if (const int street = openArmStreet(code)) {
             cell.tag = std::to_string(street);

@@ -1,13 +1,15 @@
 #include "installer/data_folder.h"
 
-#include <QFile>
+#include "installer/safe_write.h"
 
 namespace pendix::installer {
 namespace {
 
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
 // "\bmp\deko\Baum01.bmp" -> header "\bmp\deko\", name "Baum01.bmp".
 void splitPath(std::string_view path, QString& header, QString& name) {
-    const QString p = QString::fromUtf8(path.data(), qsizetype(path.size()));
+    const QString p = fromUtf8(path);
     const qsizetype cut = p.lastIndexOf(QLatin1Char('\\'));
     header = p.left(cut + 1);
     name = p.mid(cut + 1);
@@ -17,6 +19,7 @@ QString nativeRelative(const QString& path) {
     QString s = path;
     s.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (s.startsWith(QLatin1Char('/'))) s.remove(0, 1);
+    while (s.endsWith(QLatin1Char('/'))) s.chop(1);
     return s;
 }
 
@@ -32,10 +35,25 @@ ListedFolder& DataFolder::folderFor(const QString& header) {
 }
 
 bool DataFolder::makeFolder(std::string_view relativeFolder) {
-    const QString rel = nativeRelative(QString::fromUtf8(relativeFolder.data(), qsizetype(relativeFolder.size())));
-    if (root_.mkpath(rel)) return true;
-    error_ = QStringLiteral("Das Verzeichnis \"%1\" konnte nicht angelegt werden.").arg(root_.filePath(rel));
+    const QString rel = nativeRelative(fromUtf8(relativeFolder));
+    if (makeRealFolders(root_.path(), rel)) return true;
+    unwritten_ << root_.filePath(rel);
     return false;
+}
+
+bool DataFolder::store(const QString& relativePath, const QByteArray& bytes) {
+    const QString rel = nativeRelative(relativePath);
+    if (replaceFile(root_.path(), rel, bytes)) return true;
+    unwritten_ << root_.filePath(rel);
+    return false;
+}
+
+void DataFolder::noteUnwritten(std::string_view relativePath) {
+    unwritten_ << root_.filePath(nativeRelative(fromUtf8(relativePath)));
+}
+
+bool DataFolder::writeUnlisted(std::string_view relativePath, const QByteArray& bytes) {
+    return store(fromUtf8(relativePath), bytes);
 }
 
 bool DataFolder::write(std::string_view relativePath, const QByteArray& bytes) {
@@ -46,22 +64,10 @@ bool DataFolder::write(std::string_view relativePath, const QByteArray& bytes) {
         // The programs find a file whatever its letter case, so a second name for it
         // must mean the same picture or sound.
         if (writtenBytes_.value(key) == bytes) return true;
-        error_ = QStringLiteral("Zwei verschiedene Dateien tragen den Namen \"%1\".").arg(header + name);
+        faults_ << QStringLiteral("Zwei verschiedene Dateien tragen den Namen \"%1\".").arg(header + name);
         return false;
     }
-
-    const QString folderRel = nativeRelative(header);
-    if (!folderRel.isEmpty() && !root_.mkpath(folderRel)) {
-        error_ = QStringLiteral("Das Verzeichnis \"%1\" konnte nicht angelegt werden.").arg(root_.filePath(folderRel));
-        return false;
-    }
-    const QString target = root_.filePath(nativeRelative(header + name));
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
-        error_ = QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(target);
-        return false;
-    }
-    file.close();
+    if (!store(header + name, bytes)) return false;
     writtenBytes_.insert(key, bytes);
     folderFor(header).names.push_back(name);
     return true;

@@ -41,46 +41,42 @@ std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 bool isStreetLike(Family f) { return f == Family::Street || f == Family::Blocked || f == Family::Transporter; }
 
-bool writePictures(DataFolder& folder) {
-    auto bmp = [&](const std::string& path, const QImage& image) { return folder.write(path, bmpBytes(image)); };
+// Every writer goes on past a file it cannot write; the folder keeps the list.
+void writePictures(DataFolder& folder) {
+    auto bmp = [&](const std::string& path, const QImage& image) { folder.write(path, bmpBytes(image)); };
     for (int code : allTileCodes())
-        if (isStreetLike(familyOf(code)) && !bmp(tileBitmap(code), streetTile(code))) return false;
-    for (int street = 101; street <= 111; ++street)
-        if (!bmp(endMarkerBitmap(street), endMarkerTile(street))) return false;
-    for (int d = kFirstDirection; d <= kLastDirection; ++d)
-        if (!bmp(carBitmap(d), carImage(d, false)) || !bmp(carOnEndBitmap(d), carImage(d, true)) ||
-            !bmp(arrowBitmap(d), exitArrowImage(d)))
-            return false;
+        if (isStreetLike(familyOf(code))) bmp(tileBitmap(code), streetTile(code));
+    for (int street = 101; street <= 111; ++street) bmp(endMarkerBitmap(street), endMarkerTile(street));
+    for (int d = kFirstDirection; d <= kLastDirection; ++d) {
+        bmp(carBitmap(d), carImage(d, false));
+        bmp(carOnEndBitmap(d), carImage(d, true));
+        bmp(arrowBitmap(d), exitArrowImage(d));
+    }
     for (int code : allTileCodes()) {
         const Family f = familyOf(code);
-        if (!isStreetLike(f) && f != Family::Animation && !bmp(tileBitmap(code), decorationTile(code))) return false;
+        if (!isStreetLike(f) && f != Family::Animation) bmp(tileBitmap(code), decorationTile(code));
     }
     for (int kind = 1; kind <= kAnimationKinds; ++kind)
         for (int frame = 1; frame <= animationFrameCount(kind); ++frame)
-            if (!bmp(animationFrameBitmap(kind, frame), animationFrame(kind, frame))) return false;
-    return true;
+            bmp(animationFrameBitmap(kind, frame), animationFrame(kind, frame));
 }
 
-bool writeIconsAndSounds(DataFolder& folder) {
-    for (int n = 1; n <= kIconFrames; ++n)
-        if (!folder.write("\\ico\\auto" + twoDigits(n) + ".ico", icoBytes(iconFrame(n)))) return false;
-    for (const Sound& s : kSounds)
-        if (!folder.write(s.path, waveBytes(s.make()))) return false;
-    return true;
+void writeIconsAndSounds(DataFolder& folder) {
+    for (int n = 1; n <= kIconFrames; ++n) folder.write("\\ico\\auto" + twoDigits(n) + ".ico", icoBytes(iconFrame(n)));
+    for (const Sound& s : kSounds) folder.write(s.path, waveBytes(s.make()));
 }
 
-bool writeHelp(DataFolder& folder, QStringList& faults) {
+void writeHelp(DataFolder& folder, QStringList& faults) {
     for (const HelpDocument& doc : helpDocuments()) {
         if (doc.html.isEmpty()) {
             faults << QStringLiteral("Die Hilfeseite zu \"%1\" fehlt im Installer.").arg(QString::fromUtf8(doc.path.data()));
             continue;
         }
-        if (!folder.write(doc.path, doc.html)) return false;
+        folder.write(doc.path, doc.html);
     }
-    return true;
 }
 
-bool writeLevels(DataFolder& folder, QStringList& faults) {
+void writeLevels(DataFolder& folder, QStringList& faults) {
     for (int n = 1; n <= kBuiltInLevels; ++n) {
         const QString source = QStringLiteral("levels/level%1.txt").arg(n);
         QFile f(QStringLiteral(":/") + source);
@@ -95,19 +91,24 @@ bool writeLevels(DataFolder& folder, QStringList& faults) {
             faults << error;
             continue;
         }
-        if (!folder.write("\\lev1-9\\level" + std::to_string(n) + ".lev", *bytes)) return false;
+        folder.write("\\lev1-9\\level" + std::to_string(n) + ".lev", *bytes);
     }
-    return folder.makeFolder("\\lvlneu\\") && folder.write("\\lvlneu\\blanko.lvl", blankTemplateLevel());
+    if (folder.makeFolder("\\lvlneu\\")) folder.write("\\lvlneu\\blanko.lvl", blankTemplateLevel());
 }
 
-bool writeFileList(DataFolder& folder) {
+// Written last, it lists exactly the files that were written.
+void writeFileList(DataFolder& folder, QStringList& faults) {
     QStringList programs;
     for (const char* p : kPrograms)
         if (QFileInfo(folder.root().filePath(QString::fromLatin1(p))).isFile()) programs << QString::fromLatin1(p);
     const QByteArray list = fileListBytes(programs, folder.folders());
-    if (list.isEmpty()) return false;
-    QFile f(folder.root().filePath(QStringLiteral("dateien.lst")));
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(list) == list.size() && f.flush();
+    if (!list.isEmpty()) {
+        folder.writeUnlisted("\\dateien.lst", list);
+        return;
+    }
+    folder.noteUnwritten("\\dateien.lst");
+    if (!folder.folders().empty())  // else nothing was written that it could list
+        faults << QStringLiteral("Die Dateiliste hielte ihr eigenes Format nicht ein.");
 }
 
 }  // namespace
@@ -115,14 +116,24 @@ bool writeFileList(DataFolder& folder) {
 InstallResult installData(const QDir& programFolder) {
     DataFolder folder(programFolder);
     QStringList faults;
-    if (!writePictures(folder) || !writeIconsAndSounds(folder) || !writeHelp(folder, faults) ||
-        !writeLevels(folder, faults))
-        return {false, folder.error()};
-    if (!writeFileList(folder))
-        return {false, QStringLiteral("Die Dateiliste \"%1\" konnte nicht geschrieben werden.")
-                           .arg(programFolder.filePath(QStringLiteral("dateien.lst")))};
-    if (!faults.isEmpty()) return {false, faults.join(QLatin1Char('\n'))};
-    return {true, {}};
+    writePictures(folder);
+    writeIconsAndSounds(folder);
+    writeHelp(folder, faults);
+    writeLevels(folder, faults);
+    writeFileList(folder, faults);
+    faults = folder.faults() + faults;
+    InstallResult result;
+    result.unwritten = folder.unwritten();
+    result.ok = result.unwritten.isEmpty() && faults.isEmpty();
+    QStringList lines;
+    if (!result.unwritten.isEmpty()) {
+        lines << QStringLiteral("Folgende Pfade konnten nicht geschrieben werden (%1):")
+                     .arg(result.unwritten.size());
+        for (const QString& path : result.unwritten) lines << QStringLiteral("  ") + path;
+    }
+    lines += faults;
+    result.message = lines.join(QLatin1Char('\n'));
+    return result;
 }
 
 }  // namespace pendix::installer

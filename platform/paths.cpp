@@ -7,11 +7,14 @@
 
 #include <dirent.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <tuple>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -33,11 +36,6 @@ QString joined(const QString& base, const QString& name) {
 
 std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
 
-bool exists(const QString& path) {
-    std::error_code error;
-    return std::filesystem::exists(fsPath(path), error);
-}
-
 bool isFolder(const QString& path) {
     std::error_code error;
     return std::filesystem::is_directory(fsPath(path), error);
@@ -58,49 +56,66 @@ bool equalAsciiIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The entry of `folder` whose name equals `name` but for letter case; of several,
-// the first in plain code order, so the answer does not depend on the listing order.
-std::optional<QString> caseInsensitiveEntry(const QString& folder, const QString& name, bool needFolder) {
-    const std::string wanted = name.toStdString();
-    const bool asciiWanted = isAscii(wanted);
+bool isRegularFile(const QString& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(fsPath(path), error);
+}
+
+// What a path component must be: a folder where the path goes on from it, else
+// (the last component) preferably a regular file.
+enum class Wanted { Folder, File };
+
+bool isWanted(const QString& path, Wanted wanted) { return wanted == Wanted::Folder ? isFolder(path) : isRegularFile(path); }
+
+// The entry of `folder` whose name equals `name` but for letter case. Of several,
+// one of the wanted kind before any other, the exact spelling first, then the
+// first in plain code order, so the answer does not depend on the listing order.
+std::optional<QString> caseInsensitiveEntry(const QString& folder, const QString& name, Wanted wanted) {
+    const std::string exact = name.toStdString();
+    const bool asciiWanted = isAscii(exact);
+    struct Candidate {
+        std::string name;
+        bool wantedKind;
+    };
+    std::vector<Candidate> candidates;
     // readdir straight: a folder holds some hundred bitmaps, and this runs for
     // every name asked for in another letter case.
     DIR* listing = ::opendir(folder.toStdString().c_str());
     if (!listing) return std::nullopt;
-    std::optional<std::string> best;
     while (const dirent* entry = ::readdir(listing)) {
         const std::string_view entryName(entry->d_name);
         // Plain ASCII names (nearly all) are compared as bytes.
         const bool same = asciiWanted && isAscii(entryName)
-                              ? equalAsciiIgnoringCase(entryName, wanted)
+                              ? equalAsciiIgnoringCase(entryName, exact)
                               : QString::fromUtf8(entryName.data(), static_cast<qsizetype>(entryName.size()))
                                         .compare(name, Qt::CaseInsensitive) == 0;
         if (!same || entryName == "." || entryName == "..") continue;
-        if (needFolder && !isFolder(joined(folder, QString::fromUtf8(entry->d_name)))) continue;
-        if (!best || entryName < *best) best = std::string(entryName);
+        candidates.push_back({std::string(entryName), isWanted(joined(folder, QString::fromUtf8(entry->d_name)), wanted)});
     }
     ::closedir(listing);
-    if (!best) return std::nullopt;
-    return QString::fromStdString(*best);
+    if (candidates.empty()) return std::nullopt;
+    const auto rank = [&](const Candidate& c) { return std::tuple(!c.wantedKind, c.name != exact, c.name); };
+    const auto best = std::min_element(candidates.begin(), candidates.end(),
+                                       [&](const Candidate& a, const Candidate& b) { return rank(a) < rank(b); });
+    return QString::fromStdString(best->name);
 }
 
-QString resolveUnder(const QString& base, const QStringList& components) {
+QString resolveUnder(const QString& base, const QStringList& components, Wanted last) {
     QString exact = base;
     for (const QString& component : components) exact = joined(exact, component);
     // Most paths are asked for in their stored case: one look-up settles them.
-    if (exists(exact)) return exact;
+    if (isWanted(exact, last)) return exact;
 
     QString current = base;
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QString& component = components[i];
         const QString direct = joined(current, component);
-        const bool last = i + 1 == components.size();
-        // A path goes on only from a folder: the program "Hilfe" lies beside the folder "hilfe".
-        if (component == u"." || component == u".." || (last ? exists(direct) : isFolder(direct))) {
+        const Wanted wanted = i + 1 == components.size() ? last : Wanted::Folder;
+        if (component == u"." || component == u".." || isWanted(direct, wanted)) {
             current = direct;
             continue;
         }
-        const auto match = caseInsensitiveEntry(current, component, !last);
+        const auto match = caseInsensitiveEntry(current, component, wanted);
         if (!match) {
             for (qsizetype j = i; j < components.size(); ++j) current = joined(current, components[j]);
             return current;
@@ -108,6 +123,13 @@ QString resolveUnder(const QString& base, const QStringList& components) {
         current = joined(current, *match);
     }
     return current;
+}
+
+QString resolveAny(const QString& path, Wanted last) {
+    QString normal = path;
+    normal.replace(u'\\', u'/');
+    if (normal.startsWith(u'/')) return resolveUnder(QStringLiteral("/"), componentsOf(normal), last);
+    return resolveUnder(programFolder(), componentsOf(normal), last);
 }
 
 }  // namespace
@@ -125,14 +147,13 @@ void setProgramFolder(const QString& folder) {
 }
 
 QString resolveDataPath(std::string_view dataPath) {
-    return resolveUnder(programFolder(), componentsOf(QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size()))));
+    return resolveUnder(programFolder(),
+                        componentsOf(QString::fromUtf8(dataPath.data(), static_cast<qsizetype>(dataPath.size()))),
+                        Wanted::File);
 }
 
-QString resolvePath(const QString& path) {
-    QString normal = path;
-    normal.replace(u'\\', u'/');
-    if (normal.startsWith(u'/')) return resolveUnder(QStringLiteral("/"), componentsOf(normal));
-    return resolveUnder(programFolder(), componentsOf(normal));
-}
+QString resolvePath(const QString& path) { return resolveAny(path, Wanted::File); }
+
+QString resolveFolderPath(const QString& path) { return resolveAny(path, Wanted::Folder); }
 
 }  // namespace platform

@@ -26,11 +26,17 @@ void setProgramFolder(const QString& folder);
 // A data path ("\bmp\AutoOU.bmp", UTF-8, "\" or "/" as separators) as a real path
 // under the program folder. Returns the exact-case path of an existing file or
 // folder; otherwise the best-effort join: the components found so far in their
-// real case, the rest as written.
+// real case, the rest as written. Where several entries of a folder match a
+// component, a folder is taken where the path goes on and a regular file for
+// the last component, before any entry of another kind; of those, the exact
+// spelling first ("Hilfe" the program beside "hilfe" the folder: "\hilfe\pendix.hlp"
+// and "\Hilfe\pendix.hlp" both find the help file).
 QString resolveDataPath(std::string_view dataPath);
 
 // The same for a full path ("/home/x/Pendix\LVLNEU", mixed separators allowed).
 // A relative path is taken as relative to the program folder.
 QString resolvePath(const QString& path);
+// The same for a path that names a folder: its last component, too, is preferably a folder.
+QString resolveFolderPath(const QString& path);
 
 }  // namespace platform

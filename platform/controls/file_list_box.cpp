@@ -8,7 +8,7 @@
 namespace platform {
 
 QString existingFolderFor(const QString& path) {
-    QString folder = QDir::cleanPath(resolvePath(path.isEmpty() ? QDir::currentPath() : path));
+    QString folder = QDir::cleanPath(resolveFolderPath(path.isEmpty() ? QDir::currentPath() : path));
     while (!QFileInfo(folder).isDir() && folder != u"/") folder = QFileInfo(folder).path();
     return folder;
 }

@@ -12,16 +12,25 @@ QWidget* PictureControl::createWidget(QWidget* parent) {
     return label;
 }
 
-void PictureControl::applyProperties() { as<QLabel>()->setPixmap(picture_.pixmap()); }
+void PictureControl::applyProperties() {
+    auto* label = as<QLabel>();
+    label->setPixmap(props_.picture.pixmap());
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, props_.mouseTransparent);
+}
 
 void PictureControl::setPicture(const Picture& picture) {
-    picture_ = picture;
+    props_.picture = picture;
     if (auto* label = as<QLabel>()) {
         if (picture.isEmpty())
             label->clear();
         else
             label->setPixmap(picture.pixmap());
     }
+}
+
+void PictureControl::setMouseTransparent(bool transparent) {
+    props_.mouseTransparent = transparent;
+    if (auto* label = as<QLabel>()) label->setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
 }
 
 void Image::applyColors() {

@@ -1,7 +1,9 @@
 #pragma once
 // Controls that show a picture at their top left corner, unscaled and without a
 // border: the picture box fills the rest with its back colour, the image control
-// lets the window show through. Both raise Click and DblClick from the mouse.
+// lets the window show through. Both raise Click and DblClick from the mouse,
+// unless made transparent for the mouse: then presses, releases and clicks go to
+// whatever lies beneath (the board's tile buttons under their overlays).
 #include "platform/controls/control.h"
 #include "platform/picture.h"
 
@@ -9,18 +11,24 @@ namespace platform {
 
 class PictureControl : public Control {
 public:
-    const Picture& picture() const { return picture_; }
+    const Picture& picture() const { return props_.picture; }
     void setPicture(const Picture& picture);
+    bool mouseTransparent() const { return props_.mouseTransparent; }
+    void setMouseTransparent(bool transparent);
 
 protected:
     PictureControl() = default;
     QWidget* createWidget(QWidget* parent) override;
     void applyProperties() override;
-    void resetProperties() override { picture_ = Picture{}; }
+    void resetProperties() override { props_ = Props{}; }
     int mouseClicks() const override { return MouseClick | MouseDblClick; }
 
 private:
-    Picture picture_;
+    struct Props {
+        Picture picture;
+        bool mouseTransparent = false;
+    };
+    Props props_;
 };
 
 class PictureBox : public PictureControl {

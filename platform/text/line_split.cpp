@@ -16,6 +16,18 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
+std::optional<std::size_t> lengthOfLines(std::string_view bytes, std::size_t count) {
+    if (count == 0) return 0;
+    std::size_t ended = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') continue;
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        if (++ended == count) return i + 1;
+    }
+    return std::nullopt;
+}
+
 std::string joinCrLfLines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& line : lines) {

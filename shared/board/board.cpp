@@ -32,6 +32,8 @@ void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
         overlay.setBackColor(kBoardGreen);
         overlay.setVisible(false);
         overlay.setTag(QStringLiteral("0"));
+        // The car or an arrow covers the cell's centre, where the user clicks the cell itself.
+        overlay.setMouseTransparent(true);
     }
 }
 

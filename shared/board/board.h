@@ -28,7 +28,8 @@ platform::Rect overlayRect(int cell);
 using PlaceOnForm = std::function<void(platform::Control&, const platform::Rect&)>;
 
 // The 400 tile buttons (green, tag "0"), then the 400 overlays above them
-// (green, no border, hidden, tag "0"), in cell order.
+// (green, no border, hidden, tag "0"), in cell order. The overlays let the mouse
+// through to the tile buttons beneath.
 void designBoard(platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);
 

@@ -27,6 +27,12 @@ QString listFailureText(platform::FileFailure failure, const QString& path) {
     case platform::FileFailure::None: return {};
     case platform::FileFailure::Missing: return QStringLiteral("Die Dateiliste „%1“ wurde nicht gefunden.").arg(path);
     case platform::FileFailure::IsFolder: return QStringLiteral("„%1“ ist ein Ordner, keine Dateiliste.").arg(path);
+    case platform::FileFailure::IsPipe: return QStringLiteral("„%1“ ist eine Pipe, keine Dateiliste.").arg(path);
+    case platform::FileFailure::IsDevice: return QStringLiteral("„%1“ ist ein Gerät, keine Dateiliste.").arg(path);
+    case platform::FileFailure::TooLong:
+        return QStringLiteral("Die Dateiliste „%1“ ist länger als %2 Bytes und wird nicht gelesen.")
+            .arg(path)
+            .arg(frmDateiLst::kListLimit.bytes);
     case platform::FileFailure::Unreadable:
         return QStringLiteral("Die Dateiliste „%1“ konnte nicht gelesen werden.").arg(path);
     }
@@ -96,7 +102,7 @@ void frmDateiLst::design() {
 void frmDateiLst::Form_Load() {
     platform::setWaitCursor();
     const QString listPath = inProgramFolder(QString::fromLatin1(kListFile));
-    platform::TextFileRead read = platform::readTextFile(listPath);
+    platform::TextFileRead read = platform::readTextFile(listPath, kListLimit);
     // A list that cannot be read shows as an empty one, with totals of 0 and 0.
     ListLines = std::move(read.lines);
     ListSections = sectionNames(ListLines);

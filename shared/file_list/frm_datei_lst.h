@@ -9,6 +9,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "platform/text/text_file.h"
 
 #include <cstdint>
 #include <string>
@@ -47,8 +48,10 @@ public:
     void cmdOk_Click();
     void Timer_Timer();
 
-    // The list file, below the program folder.
+    // The list file, below the program folder, and how much of it is read: the
+    // lines its rules allow, within a bound far above any list of the programs' files.
     static constexpr char kListFile[] = "\\dateien.lst";
+    static constexpr platform::ReadLimit kListLimit{32767, 2 << 20};
 
 protected:
     void design() override;

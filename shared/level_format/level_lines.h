@@ -6,6 +6,7 @@
 // program keeps its own reading of a cell line on top of this. Plain C++ on raw
 // Windows-1252 bytes.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -16,6 +17,9 @@
 namespace pendix {
 
 inline constexpr int kLevelLineCount = 404;  // lines read
+// A level takes some kilobytes; a file that has not given its 404 lines within
+// this many bytes is no level, and is not read on.
+inline constexpr std::size_t kLevelFileMaxBytes = 1 << 20;
 // File line numbers, counted from 1.
 inline constexpr int kNameLine = 1;
 inline constexpr int kFirstCellLine = 2;  // cell i is line kFirstCellLine + i

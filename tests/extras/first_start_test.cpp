@@ -43,6 +43,13 @@ TEST_F(FirstStartTest, TheProbeInOtherLetterCaseLetsTheGameStart) {
     EXPECT_TRUE(game().Timer.enabled());
 }
 
+TEST_F(FirstStartTest, AFolderInTheProbesOwnSpellingBesideTheProbeLetsTheGameStart) {
+    ASSERT_TRUE(QDir().mkpath(folder.path() + "/bmp/Autedlou.bmp"));
+    game().show();
+    EXPECT_TRUE(fakes.modal.shownModal.empty());
+    EXPECT_TRUE(game().isVisible());
+}
+
 TEST_F(FirstStartTest, AMissingOrBrokenProbeShowsTheBoxAndNeverTheGame) {
     const struct {
         const char* name;

@@ -12,7 +12,8 @@ namespace game_test {
 namespace {
 
 TEST_F(GameWindowTest, LevelOneIsWonThroughTheWindow) {
-    const auto file = platform::readTextFile(platform::programFolder() + "\\lev1-9\\level1.lev");
+    const auto file = platform::readTextFile(platform::programFolder() + "\\lev1-9\\level1.lev",
+                                             {pendix::kLevelLineCount, pendix::kLevelFileMaxBytes});
     ASSERT_TRUE(file.ok());
     const pendix::LevelRead read = pendix::readLevel(file.lines);
     ASSERT_TRUE(read.ok());

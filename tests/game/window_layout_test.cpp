@@ -59,6 +59,7 @@ TEST_F(GameWindowTest, OpensWithNoLevelAndTheAnimationRunning) {
         EXPECT_EQ(window.pic(i).tag(), "0");
         EXPECT_FALSE(window.pic(i).visible());
         EXPECT_EQ(window.pic(i).backColor(), QColor(0, 128, 0));
+        EXPECT_TRUE(window.pic(i).mouseTransparent());  // the car never takes a click from its cell
     }
     EXPECT_EQ(window.Timer.interval(), 100);
     EXPECT_TRUE(window.Timer.enabled());

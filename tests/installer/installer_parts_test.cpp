@@ -1,5 +1,5 @@
 // The installer's parts on their own: the code page, the file-list writer, the
-// folder writer and a failing install.
+// folder writer.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,23 +49,13 @@ TEST(DataFolder, WritesOnceAndRefusesASecondFileUnderTheSameName) {
     ASSERT_TRUE(folder.write("\\bmp\\PfeiLR.bmp", "left"));
     EXPECT_TRUE(folder.write("\\bmp\\Pfeilr.bmp", "left")) << "the same file in other letter case";
     EXPECT_FALSE(folder.write("\\BMP\\pfeilr.BMP", "other"));
-    EXPECT_TRUE(folder.error().contains("Zwei verschiedene Dateien")) << folder.error().toStdString();
+    ASSERT_EQ(folder.faults().size(), 1);
+    EXPECT_TRUE(folder.faults()[0].contains("Zwei verschiedene Dateien")) << folder.faults()[0].toStdString();
     ASSERT_EQ(folder.folders().size(), 1u);
     EXPECT_EQ(folder.folders()[0].header, "\\bmp\\");
     EXPECT_EQ(folder.folders()[0].names, QStringList{"PfeiLR.bmp"});
     EXPECT_TRUE(QDir(dir.path()).entryList({"*"}, QDir::Files, QDir::Name).isEmpty());
     EXPECT_EQ(QDir(dir.path() + "/bmp").entryList(QDir::Files), QStringList{"PfeiLR.bmp"});
-}
-
-TEST(InstallData, ReportsAFolderItCannotCreate) {
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath("bmp"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const InstallResult result = installData(QDir(dir.path()));
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.message.startsWith("Das Verzeichnis")) << result.message.toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath("dateien.lst")));
 }
 
 TEST(DecorationTile, ShowsSomethingOnTheGrassWithAndWithoutTheEmojiFont) {

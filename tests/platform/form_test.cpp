@@ -27,6 +27,11 @@ public:
     frmProbe() {
         cmdOk.onClick = [this] { clicks.push_back("OK"); };
         cmdAbbrechen.onClick = [this] { clicks.push_back("Abbrechen"); };
+        cmd.onClick = [this](int index) { clicks.push_back("cmd" + std::to_string(index)); };
+        cmd.onMouseUp = [this](int index, int button, int, double, double) {
+            clicks.push_back("up cmd" + std::to_string(index) + "/" + std::to_string(button));
+        };
+        pic.onClick = [this](int index) { clicks.push_back("pic" + std::to_string(index)); };
         lbl.onClick = [this](int index) { clicks.push_back("lbl" + std::to_string(index)); };
         Timer.onTimer = [this] { ++ticks; };
         mnuSound.onClick = [this] { clicks.push_back("Sound"); };
@@ -39,6 +44,7 @@ public:
     CommandButton cmdAbbrechen;
     ControlArray<Label> lbl;
     ControlArray<GraphicalButton> cmd;
+    ControlArray<PictureBox> pic;  // above the middle of cmd(0) and cmd(1)
     platform::Timer Timer;
     MenuItem mnuOptionen, mnuSound, mnuStraßen, mnuEnde;
     ControlArray<MenuItem> mnuStraße;
@@ -75,6 +81,7 @@ protected:
             place(cmd.add(i), {2600 + 600 * i, 120, 615, 615});
             cmd(i).setTag("0");
         }
+        for (int i = 0; i < 2; ++i) place(pic.add(i), {2720 + 600 * i, 240, 375, 375});
         place(Timer);
         Timer.setInterval(100);
         addMenu(mnuOptionen);
@@ -269,6 +276,28 @@ TEST_F(FormTest, LabelsRaiseMouseDownUpAndClickInOrder) {
     test_support::mousePress(form.lbl(2).widget(), Qt::RightButton, {3, 3});
     test_support::mouseRelease(form.lbl(2).widget(), Qt::RightButton, {3, 3});
     EXPECT_EQ(events, (std::vector<std::string>{"down1/1", "up1", "click1", "down2/2", "up2"}));
+}
+
+TEST_F(FormTest, APictureTransparentForTheMouseLetsClicksThroughToTheButtonBeneath) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    form.pic(1).setMouseTransparent(true);
+    // The user's click lands on the topmost widget that takes the mouse at that point, as Qt finds it.
+    const auto clickCentre = [](GraphicalButton& button, Qt::MouseButton mouse) {
+        test_support::clickWhereShown(button, mouse);
+    };
+    clickCentre(form.cmd(0), Qt::LeftButton);
+    clickCentre(form.cmd(1), Qt::LeftButton);
+    clickCentre(form.cmd(1), Qt::RightButton);
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic0", "up cmd1/1", "cmd1", "up cmd1/2"}));
+    EXPECT_TRUE(form.pic(1).mouseTransparent());
+
+    form.unload();  // every load starts from the design: the mouse reaches the picture again
+    form.show();
+    EXPECT_FALSE(form.pic(1).mouseTransparent());
+    form.clicks.clear();
+    clickCentre(form.cmd(1), Qt::LeftButton);
+    EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic1"}));
 }
 
 TEST_F(FormTest, TimersTickOnlyWhenEnabledOnALoadedForm) {

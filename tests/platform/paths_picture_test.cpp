@@ -62,7 +62,8 @@ TEST_F(ProgramFolder, APathGoesOnFromTheFolderNotFromAFileOfTheSameName) {
         EXPECT_EQ(resolvePath(programFolder() + asked), real("hilfe/pendix.hlp"));
     }
     EXPECT_EQ(resolveDataPath("\\Hilfe"), real("Hilfe"));  // the last component may be a file
-    EXPECT_EQ(resolveDataPath("\\hilfe"), real("hilfe"));
+    EXPECT_EQ(resolveDataPath("\\hilfe"), real("Hilfe"));  // and a file is what a data path asks for
+    EXPECT_EQ(resolveFolderPath(programFolder() + "\\Hilfe"), real("hilfe"));
     // A file that stands where only a folder could lead on is no way through.
     EXPECT_EQ(resolveDataPath("\\bmp\\AuteDLOU.bmp\\x.bmp"), real("bmp/AuteDLOU.bmp/x.bmp"));
 }

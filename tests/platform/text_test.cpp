@@ -1,6 +1,7 @@
 #include "platform/text/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/text_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/printers.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cerrno>
 
 using namespace platform;
 
@@ -62,14 +65,36 @@ TEST(TextFile, WritesCrLfAndReadsItBack) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Name\r\n101\r\n\r\n9120451\r\n\r\n"));
-    EXPECT_EQ(readLines(path), lines);
+    EXPECT_EQ(readLines(path, {kAllLines, 1 << 20}), lines);
+}
+
+TEST(TextFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("level.lvl");
+    const std::string old(826, 'a');
+    ASSERT_EQ(writeFileAtomically(path, old), 0);
+    {
+        // Stops the write after 100 bytes, as a full disk would.
+        const test_support::FileSizeLimit limit(100);
+        EXPECT_EQ(writeFileAtomically(path, std::string(826, 'b')), EFBIG);
+        EXPECT_FALSE(writeLines(path, {std::string(826, 'c')}));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"level.lvl"});  // no temporary file left
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.lvl"));
+    EXPECT_EQ(writeFileAtomically(dir.filePath("ordner.lvl"), "x"), EISDIR);
+    EXPECT_EQ(writeFileAtomically(dir.filePath("kein/ordner.lvl"), "x"), ENOENT);
+    EXPECT_EQ(writeFileAtomically(dir.filePath(QString(300, u'n')), "x"), ENAMETOOLONG);
 }
 
 TEST(TextFile, TellsMissingFilesAndFolders) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("lvlneu"));
-    EXPECT_EQ(readTextFile(dir.filePath("nichts.lvl")).failure, FileFailure::Missing);
-    EXPECT_EQ(readTextFile(dir.filePath("lvlneu")).failure, FileFailure::IsFolder);
-    EXPECT_FALSE(readLines(dir.filePath("nichts.lvl")).has_value());
+    EXPECT_EQ(readTextFile(dir.filePath("nichts.lvl"), {404, 1 << 20}).failure, FileFailure::Missing);
+    EXPECT_EQ(readTextFile(dir.filePath("lvlneu"), {404, 1 << 20}).failure, FileFailure::IsFolder);
+    EXPECT_FALSE(readLines(dir.filePath("nichts.lvl"), {404, 1 << 20}).has_value());
     EXPECT_FALSE(writeLines(dir.filePath("kein/ordner.lvl"), {"x"}));
 }

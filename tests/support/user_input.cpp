@@ -71,6 +71,16 @@ void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void clickWhereShown(const platform::Control& control, Qt::MouseButton button) {
+    QWidget* widget = control.widget();
+    ASSERT_NE(widget, nullptr);
+    QWidget* window = widget->window();
+    const QPoint centre = widget->mapTo(window, widget->rect().center());
+    QWidget* receiver = window->childAt(centre);
+    ASSERT_NE(receiver, nullptr);
+    mouseClick(receiver, button, receiver->mapFrom(window, centre));
+}
+
 void clickTab(const platform::TabStrip& strip, int tab) {
     QWidget* widget = strip.widget();
     ASSERT_NE(widget, nullptr);

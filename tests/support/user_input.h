@@ -32,6 +32,10 @@ void mouseClick(QWidget* widget, Qt::MouseButton button, QPoint at = {});
 // Press, release, double click, release of the left button, as a double click reaches a widget.
 void doubleClick(QWidget* widget, QPoint at = {});
 
+// A click at the centre of a control where the user points: it reaches whatever
+// widget lies topmost there and takes the mouse, as Qt finds it (an overlay above a
+// tile button, or the button when the overlay lets the mouse through).
+void clickWhereShown(const platform::Control& control, Qt::MouseButton button);
 // A left click on a tab's caption, which brings that tab to the front.
 void clickTab(const platform::TabStrip& strip, int tab);
 // The same on a control's widget.
