@@ -82,7 +82,7 @@ class Instance:
 def _gdb(target):
     try:
         result = subprocess.run(
-            ["gdb", "-batch", "-nx", "-ex", "set pagination off", "-ex", "thread apply all bt 40"] + target,
+            ["gdb", "-batch", "-nx", "-ex", "set pagination off", "-ex", "bt 40"] + target,
             capture_output=True, text=True, timeout=120, stdin=subprocess.DEVNULL)
         lines = [l for l in result.stdout.splitlines() if l.startswith(("#", "Thread", "Program terminated"))]
         return "\n".join(lines) or result.stderr[-2000:]

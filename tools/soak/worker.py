@@ -54,7 +54,7 @@ class Worker:
         self.unavailable = {}      # label -> why its opener did nothing
         self.crashes, self.hangs, self.stalls, self.ends = [], [], [], []
         self.stuck = collections.Counter()
-        self.actions = collections.deque(maxlen=40)
+        self.actions = collections.deque(maxlen=400)
         self.action_count = collections.Counter()
         self.instances = []
         self._last_ping = self._last_rss = 0.0
@@ -86,7 +86,7 @@ class Worker:
                 "at": round(self.now(), 1), "instance": self.instance_no,
                 "code": code, "signal": -code if code < 0 else None,
                 "stderr": self.instance.stderr_tail(), "backtrace": self.instance.core_backtrace(),
-                "last_actions": list(self.actions)})
+                "last_actions": self.last_actions()})
         self.instance.close()
         time.sleep(0.3)
         self.start_program()
@@ -141,7 +141,7 @@ class Worker:
             return
         began = time.monotonic() - waited
         entry = {"at": round(self.now() - waited, 1), "instance": self.instance_no,
-                 "windows": sorted(self.present.values()), "last_actions": list(self.actions),
+                 "windows": sorted(self.present.values()), "last_actions": self.last_actions(self.now() - waited),
                  "backtrace": self.instance.live_backtrace()}
         self.windows.forget_pings()
         while time.monotonic() - began < GIVE_UP_AFTER:
@@ -211,8 +211,12 @@ class Worker:
     # --- random input ---------------------------------------------------
 
     def note(self, what):
-        self.actions.append(f"{self.now():8.1f}s {what}")
+        self.actions.append((self.now(), what))
         self.action_count[what.split(" ")[0]] += 1
+
+    def last_actions(self, before=None):
+        """The input that led up to a fault, up to the moment it began."""
+        return [f"{t:8.1f}s {what}" for t, what in self.actions if before is None or t <= before][-40:]
 
     def random_point(self):
         wins = [w for w in self.present]
