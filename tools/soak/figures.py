@@ -74,6 +74,7 @@ def report(results):
                          f"warm {_mib(m['warm_kib'])}, end {m['end_kib'] / 1024:.1f} MiB, "
                          f"after warming {_num(m['growth_kib_per_min'])} KiB/min; "
                          f"highest of all runs {m['max_kib'] / 1024:.1f} MiB")
+        lines += _wrapped("RSS every 30 s, MiB (| a new run):", _series(r["rss"]))
         lines.append("   window                               openings  KiB kept per opening (openings measured)")
         titles = sorted(set(r["openings"]) | set(r["rounds"]))
         for title in titles:
@@ -99,6 +100,26 @@ def report(results):
         lines.append(f"   links opened (stubbed): {len(r['link_calls'])}; files written in the scratch copy: "
                      f"{', '.join(sorted(r['written'])) or 'none'}")
     return "\n".join(lines)
+
+
+def _series(samples):
+    words, last = [], None
+    for _, inst, _, kib in samples:
+        if last is not None and inst != last:
+            words.append("|")
+        words.append(f"{kib / 1024:.1f}")
+        last = inst
+    return words
+
+
+def _wrapped(title, words, width=100):
+    lines, line = [], "   " + title
+    for word in words:
+        if len(line) + 1 + len(word) > width:
+            lines.append(line)
+            line = "     "
+        line += " " + word
+    return lines + [line]
 
 
 def _mib(kib):

@@ -21,14 +21,20 @@ from sandbox import written_outside  # noqa: E402
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--folder", required=True, help="the laid-out program folder (build/Pendix)")
+    parser.add_argument("--folder", help="the laid-out program folder (build/Pendix)")
     parser.add_argument("--minutes", type=float, default=10, help="minutes per program (all run at once)")
     parser.add_argument("--programs", default=",".join(PROGRAMS), help="comma-separated: Pendix,Editor,Hilfe")
     parser.add_argument("--out", required=True, help="folder for the logs and the report")
     parser.add_argument("--seed", type=int, default=int(time.time()))
     parser.add_argument("--keep", action="store_true", help="keep the scratch copies")
+    parser.add_argument("--report", action="store_true", help="only print the report of the soak in --out again")
     args = parser.parse_args()
+    if args.report:
+        print(report(_results(os.path.abspath(args.out), PROGRAMS)[0]))
+        return 0
 
+    if not args.folder:
+        parser.error("--folder is needed for a soak")
     folder = os.path.abspath(args.folder)
     out = os.path.abspath(args.out)
     if os.path.exists(out):
@@ -51,15 +57,10 @@ def main():
              "--outdir", os.path.join(out, name), "--scratch", scratch, "--folder", folder,
              "--seed", str(args.seed + i)], stdout=log, stderr=subprocess.STDOUT)))
 
-    results, failed = [], []
     for name, proc in workers:
         proc.wait()
-        path = os.path.join(out, name, "result.json")
-        if proc.returncode != 0 or not os.path.exists(path):
-            failed.append(name)
-            continue
-        with open(path) as f:
-            results.append(json.load(f))
+    results, failed = _results(out, names)
+    failed += [name for name, proc in workers if proc.returncode != 0 and name not in failed]
 
     outside = written_outside(scratches, marker, _nobody_uid())
     text = report(results)
@@ -74,6 +75,18 @@ def main():
             shutil.rmtree(scratch, ignore_errors=True)
     problems = failed or any(r["crashes"] or r["hangs"] for r in results) or outside
     return 1 if problems else 0
+
+
+def _results(out, names):
+    results, missing = [], []
+    for name in names:
+        path = os.path.join(out, name, "result.json")
+        if not os.path.exists(path):
+            missing.append(name)
+            continue
+        with open(path) as f:
+            results.append(json.load(f))
+    return results, missing
 
 
 def _nobody_uid():

@@ -160,8 +160,8 @@ class Worker:
         self.check_exit()
 
     def sample_rss(self, force=False):
-        if not force and time.monotonic() - self._last_rss < RSS_EVERY:
-            return
+        if not force and (time.monotonic() - self._last_rss < RSS_EVERY or self.instance.uptime() < 2):
+            return  # a program just started has not yet loaded its libraries
         self._last_rss = time.monotonic()
         kib = self.instance.rss_kib()
         if kib is not None:
