@@ -89,7 +89,8 @@ def written_outside(scratch_roots, marker, uid):
     if uid is None:
         return []
     result = subprocess.run(
-        ["find", "/", "-xdev", "(", "-path", "/proc", "-o", "-path", "/sys", "-o", "-path", "/dev", ")", "-prune",
+        # The root file system and the shared-memory one: /tmp may lie on either.
+        ["find", "/", "/dev/shm", "-xdev", "(", "-path", "/proc", "-o", "-path", "/sys", ")", "-prune",
          "-o", "-user", str(uid), "-newer", marker, "-print"],
         capture_output=True, text=True)
     return [p for p in result.stdout.splitlines()
