@@ -16,11 +16,14 @@ OPENBOX_RC = """<?xml version="1.0" encoding="UTF-8"?>
   <mouse>
     <dragThreshold>3</dragThreshold>
     <doubleClickTime>400</doubleClickTime>
-    <context name="Frame Client Titlebar">
+    <!-- Bound to "Client" only: there the window manager hands the press on to the
+         program; a binding on "Frame" would keep every click from it. -->
+    <context name="Client">
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
       <mousebind button="Right" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
     </context>
     <context name="Titlebar">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
       <mousebind button="Left" action="Drag"><action name="Move"/></mousebind>
     </context>
     <context name="Close">
