@@ -1,11 +1,11 @@
 # Wraps CMake: `make run` sets up, builds, lays out build/Pendix/ and starts the
 # game (`make editor` the editor, `make hilfe` the help launcher); `make test` does
-# the same set-up and runs every test headless.
+# the same set-up and runs every test headless; `make soak` gives every program random input under a real display.
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PROGDIR := $(BUILD)/Pendix
 
-.PHONY: all deps configure build layout run editor hilfe test bench fuzz clean
+.PHONY: all deps configure build layout run editor hilfe test bench fuzz soak clean
 
 all: layout
 
@@ -40,6 +40,14 @@ bench: deps
 
 fuzz: deps
 	@tools/run-fuzz.sh
+
+# All three programs side by side, each under its own virtual display, with random
+# input for MINUTES minutes; each runs on a scratch copy of the program folder.
+MINUTES ?= 10
+SOAK_PACKAGES := xvfb openbox python3-xlib gdb
+soak: layout
+	@tools/install-deps.sh $(SOAK_PACKAGES)
+	@/usr/bin/python3 tools/soak/soak.py --folder $(PROGDIR) --minutes $(MINUTES) --out $(BUILD)/soak
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-fuzz

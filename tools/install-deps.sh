@@ -3,6 +3,7 @@
 # those that are missing, so a repeated `make` stays quick and quiet.
 # `install-deps.sh bench` adds what only the benchmarks need: a real X server
 # without a screen, input for the programs under it, and the X client headers.
+# With package names as arguments it installs those instead (`make soak` names its own).
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
@@ -13,6 +14,8 @@ packages=(
 )
 if [ "${1:-}" = bench ]; then
   packages+=(xvfb xdotool libxcb1-dev)
+elif [ $# -gt 0 ]; then
+  packages=("$@")
 fi
 missing=()
 for p in "${packages[@]}"; do
