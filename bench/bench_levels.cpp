@@ -1,6 +1,7 @@
 #include "bench_levels.h"
 
 #include "shared/level_format/level_writer.h"
+#include "shared/level_format/transporter_text.h"
 #include "shared/tile_catalogue.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace bench {
 namespace {
@@ -34,6 +36,29 @@ QString writeFullBoardLevel(const QString& folder) {
         if (pendix::familyOf(code) == pendix::Family::Transporter) cells[i] += "0451";
     }
     return write(folder, QStringLiteral("full.lvl"), "Volles Brett", cells, 0, 3, 399);
+}
+
+QString writeLinkedBoardLevel(const QString& folder) {
+    const auto& codes = pendix::allTileCodes();
+    Cells cells;
+    std::vector<int> streets;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const int code = codes[i % codes.size()];
+        cells[i] = std::to_string(code);
+        if (pendix::familyOf(code) == pendix::Family::Street) streets.push_back(static_cast<int>(i));
+    }
+    // The first street holds the start, the last the end; links go to the others.
+    const int start = streets.front(), end = streets.back();
+    std::size_t link = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const int code = codes[i % codes.size()];
+        if (pendix::familyOf(code) != pendix::Family::Transporter) continue;
+        const int target = streets[1 + link % (streets.size() - 2)];
+        const int exit = 1 + static_cast<int>(link % 8);
+        cells[i] = pendix::TransporterText::compose(code, target, exit)->text();
+        ++link;
+    }
+    return write(folder, QStringLiteral("linked.lvl"), "Volles Brett", cells, start, 3, end);
 }
 
 QString writeLoopLevel(const QString& folder) {

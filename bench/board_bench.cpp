@@ -2,6 +2,7 @@
 // tick of a fully animated board with its repaint, on the real window with every
 // picture read from the program folder's files, as the game does.
 #include "bench_window.h"
+#include "figure_runs.h"
 #include "file_floor.h"
 
 #include "game/level_reader.h"
@@ -29,46 +30,21 @@ std::vector<std::string> filesReadByLoad(const QString& levelPath) {
 
 void ClearBoardAndLoadLevel(benchmark::State& state) {
     bench::ShownGame game;
-    bench::FileFloor floor(filesReadByLoad(game.fullBoardLevel));
-    double loadNs = 0, floorNs = 0;
-    bool floorFirst = false;
+    bench::AgainstFloor floor(filesReadByLoad(game.fullBoardLevel));
     for (auto _ : state) {
-        // In turns first and second, so that neither always finds what the other left in the caches.
-        QElapsedTimer clock;
-        qint64 read = 0;
-        if (floorFirst) {
+        floor.measure(state, [&game] {
+            QElapsedTimer clock;
             clock.start();
-            benchmark::DoNotOptimize(floor.readAll());
-            read = clock.nsecsElapsed();
-        }
-        clock.start();
-        game.load(game.fullBoardLevel);
-        const qint64 load = clock.nsecsElapsed();
-        if (!floorFirst) {
-            clock.start();
-            benchmark::DoNotOptimize(floor.readAll());
-            read = clock.nsecsElapsed();
-        }
-        floorFirst = !floorFirst;
-        loadNs += static_cast<double>(load);
-        floorNs += static_cast<double>(read);
-        state.SetIterationTime(static_cast<double>(load) / 1e9);
+            game.load(game.fullBoardLevel);
+            return clock.nsecsElapsed();
+        });
         // The window paints what the load changed, outside the load's own time.
         bench::paintAndSync();
     }
     if (game.window.lblLevelName.caption() != QStringLiteral("Level: Volles Brett")) state.SkipWithError("not loaded");
-    const double n = static_cast<double>(state.iterations());
-    state.counters["load_ms"] = loadNs / n / 1e6;
-    state.counters["floor_ms"] = floorNs / n / 1e6;
-    state.counters["ratio"] = loadNs / floorNs;
-    state.counters["files"] = static_cast<double>(floor.count());
+    floor.report(state, "load_ms");
 }
-BENCHMARK(ClearBoardAndLoadLevel)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(40)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(ClearBoardAndLoadLevel)->Apply(bench::timedRuns<40>);
 
 // One tick of the 100 ms timer over 400 animated cells, from the tick until the
 // changed buttons are painted and on the screen.
@@ -87,24 +63,16 @@ void AnimationTick(benchmark::State& state) {
     bench::PaintCount paints(game.window);
     double tickNs = 0;
     for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        game.window.Timer.fire();
-        bench::paintAndSync();
-        const qint64 tick = clock.nsecsElapsed();
-        tickNs += static_cast<double>(tick);
-        state.SetIterationTime(static_cast<double>(tick) / 1e9);
+        bench::timeIteration(state, tickNs, [&game] {
+            game.window.Timer.fire();
+            bench::paintAndSync();
+        });
     }
-    const double n = static_cast<double>(state.iterations());
     // Each tick must have painted every tile button.
-    if (paints.buttons() < static_cast<long>(n) * pendix::frmHaupt::kCells) state.SkipWithError("the board did not repaint");
-    state.counters["tick_ms"] = tickNs / n / 1e6;
+    if (paints.buttons() < static_cast<long>(state.iterations()) * pendix::frmHaupt::kCells)
+        state.SkipWithError("the board did not repaint");
+    bench::reportMs(state, "tick_ms", tickNs);
 }
-BENCHMARK(AnimationTick)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(50)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(AnimationTick)->Apply(bench::timedRuns<50>);
 
 }  // namespace

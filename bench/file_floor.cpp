@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QElapsedTimer>
+
 namespace bench {
 
 long FileFloor::readAll() {
@@ -16,6 +18,31 @@ long FileFloor::readAll() {
         total += got;
     }
     return total;
+}
+
+std::int64_t AgainstFloor::readFloor() {
+    QElapsedTimer clock;
+    clock.start();
+    benchmark::DoNotOptimize(floor_.readAll());
+    return clock.nsecsElapsed();
+}
+
+void AgainstFloor::measure(benchmark::State& state, const std::function<std::int64_t()>& figure) {
+    std::int64_t floorNs = floorFirst_ ? readFloor() : 0;
+    const std::int64_t figureNs = figure();
+    if (!floorFirst_) floorNs = readFloor();
+    floorFirst_ = !floorFirst_;
+    figureNs_ += static_cast<double>(figureNs);
+    floorNs_ += static_cast<double>(floorNs);
+    state.SetIterationTime(static_cast<double>(figureNs) / 1e9);
+}
+
+void AgainstFloor::report(benchmark::State& state, const char* name) const {
+    const double n = static_cast<double>(state.iterations());
+    state.counters[name] = figureNs_ / n / 1e6;
+    state.counters["floor_ms"] = floorNs_ / n / 1e6;
+    state.counters["ratio"] = figureNs_ / floorNs_;
+    state.counters["files"] = static_cast<double>(floor_.count());
 }
 
 }  // namespace bench

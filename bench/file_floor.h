@@ -1,6 +1,10 @@
 #pragma once
 // The floor of a level load: the same files read with nothing but the system's
 // own open, read and close, straight into one buffer.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +20,24 @@ public:
 private:
     std::vector<std::string> paths_;
     std::vector<char> buffer_ = std::vector<char>(1 << 16);
+};
+
+// A figure beside the floor of reading its files, the two taken in turns first
+// and second, so that neither always finds what the other left in the caches.
+class AgainstFloor {
+public:
+    explicit AgainstFloor(std::vector<std::string> paths) : floor_(std::move(paths)) {}
+    // Runs `figure`, which gives the nanoseconds it measured, and the floor; the
+    // figure's nanoseconds are the iteration's time.
+    void measure(benchmark::State& state, const std::function<std::int64_t()>& figure);
+    // The figure as `name`, "floor_ms" (both in ms per iteration), "ratio" and "files".
+    void report(benchmark::State& state, const char* name) const;
+
+private:
+    std::int64_t readFloor();
+    FileFloor floor_;
+    double figureNs_ = 0, floorNs_ = 0;
+    bool floorFirst_ = false;
 };
 
 }  // namespace bench

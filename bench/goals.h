@@ -4,6 +4,7 @@
 // or a floor measured in the same run, that one and the ratio the goal is on.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ struct Goal {
     std::string peerCounter;  // the peer's value, in the same unit
     std::string ratioCounter; // empty: the goal is on the value itself
     bool atMost = true;       // the value (or ratio) must not exceed the limit; else it must reach it
-    double limit = 0;
+    std::optional<double> limit;  // none: the figure is only printed
 };
 
 // Every goal of the suite, the programs' included.

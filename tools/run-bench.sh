@@ -15,7 +15,7 @@ bench="$build/bench/pendix_bench"
 quiet() { grep -v -e 'This plugin does not support' -e 'No audio device detected' -e 'PulseAudioService' || true; }
 
 echo "== offscreen platform"
-env -u DISPLAY QT_QPA_PLATFORM=offscreen "$bench" --benchmark_color=false --benchmark_filter='ClearBoardAndLoadLevel|AnimationTick' 2>&1 | quiet
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$bench" --benchmark_color=false --benchmark_filter='ClearBoardAndLoadLevel|AnimationTick|^Editor' 2>&1 | quiet
 
 echo "== Xvfb"
 displayfile=$(mktemp)

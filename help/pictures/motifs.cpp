@@ -50,14 +50,15 @@ void drawCurve(PixelCanvas& canvas, const Curve& c) {
     canvas.fill(ring(c.cx, c.cy, inner - kKerb, outer + kKerb), Silver);
     canvas.fill(edgeOf(ring(c.cx, c.cy, inner - kKerb, outer + kKerb)), Grey);
     canvas.fill(ring(c.cx, c.cy, inner, outer), asphalt());
-    canvas.fill(
+    const Shape middleLine(
         [c](double x, double y) {
             const double d = std::hypot(x - c.cx, y - c.cy);
             if (std::abs(d - c.radius) >= 1.25) return false;
             const double along = c.radius * std::atan2(y - c.cy, x - c.cx);
             return std::fmod(along + 1000 * kDash, kDash) < kDash / 2;
         },
-        White);
+        Area::around(c.cx, c.cy, c.radius + 1.25));
+    canvas.fill(middleLine, White);
 }
 
 void drawFinishBand(PixelCanvas& canvas, const Curve& c, double degrees) {
@@ -67,10 +68,12 @@ void drawFinishBand(PixelCanvas& canvas, const Curve& c, double degrees) {
     auto along = [c, middle](double x, double y) {
         return std::remainder(std::atan2(y - c.cy, x - c.cx) - middle, 2 * std::numbers::pi) * c.radius;
     };
-    auto band = [=](double x, double y) {
-        const double d = std::hypot(x - c.cx, y - c.cy);
-        return d >= inner && d < outer && std::abs(along(x, y)) < kBand / 2;
-    };
+    const Shape band(
+        [=](double x, double y) {
+            const double d = std::hypot(x - c.cx, y - c.cy);
+            return d >= inner && d < outer && std::abs(along(x, y)) < kBand / 2;
+        },
+        Area::around(c.cx, c.cy, outer));
     // Squares upright on the screen: crisp however the band lies.
     canvas.fill(band, [=](int x, int y) { return chequer(x, y, kCell); });
 }
@@ -82,7 +85,9 @@ void drawStraight(PixelCanvas& canvas, int top, int bottom) {
     canvas.fill(box(0, bottom - 1, w, bottom), Grey);
     canvas.fill(box(0, top + 2, w, bottom - 2), asphalt());
     const double middle = (top + bottom) / 2.0;
-    canvas.fill([=](double x, double y) { return std::abs(y - middle) < 1 && std::fmod(x, 12) < 6; }, White);
+    canvas.fill(Shape([=](double x, double y) { return std::abs(y - middle) < 1 && std::fmod(x, 12) < 6; },
+                      Area{0, middle - 1, w, middle + 1}),
+                White);
 }
 
 void drawFinishBand(PixelCanvas& canvas, int top, int bottom, int left, int width) {
@@ -91,8 +96,10 @@ void drawFinishBand(PixelCanvas& canvas, int top, int bottom, int left, int widt
 }
 
 void drawCar(PixelCanvas& canvas, double cx, double cy, double degrees, double scale) {
+    // Every part lies within 15 of the car's units from its centre.
     auto part = [&](auto local) {
-        return turned(cx, cy, degrees, [=](double a, double b) { return local(a / scale, b / scale); });
+        return turned(
+            cx, cy, degrees, [=](double a, double b) { return local(a / scale, b / scale); }, 15 * scale);
     };
     // Wheels first: the body covers their inner halves.
     canvas.fill(part([](double a, double b) {
@@ -130,20 +137,20 @@ void drawTransporterPad(PixelCanvas& canvas, double cx, double cy, double r) {
 
 void drawTree(PixelCanvas& canvas, double cx, double cy, double r) {
     // A dithered shadow to the lower right, the trunk, then the crown over both.
-    canvas.fill(
-        [=](double x, double y) {
-            return std::hypot((x - cx - 0.45 * r) / (1.05 * r), (y - cy - 0.95 * r) / (0.4 * r)) < 1;
-        },
-        [](int x, int y) { return (x + y) % 2 == 0 ? Black : Green; });
+    const double shadowX = cx + 0.45 * r, shadowY = cy + 0.95 * r;
+    const Shape shadow(
+        [=](double x, double y) { return std::hypot((x - shadowX) / (1.05 * r), (y - shadowY) / (0.4 * r)) < 1; },
+        Area{shadowX - 1.05 * r, shadowY - 0.4 * r, shadowX + 1.05 * r, shadowY + 0.4 * r});
+    canvas.fill(shadow, [](int x, int y) { return (x + y) % 2 == 0 ? Black : Green; });
     const Shape trunk = box(cx - 0.2 * r, cy + 0.5 * r, cx + 0.2 * r, cy + 1.35 * r);
     canvas.fill(trunk, Maroon);
     canvas.fill(box(cx - 0.2 * r, cy + 0.5 * r, cx - 0.05 * r, cy + 1.35 * r), Olive);
     canvas.fill(edgeOf(trunk), Black);
     // The crown of three leafy lobes, lit from the upper left.
-    const Shape crown = [=](double x, double y) {
-        return disc(cx, cy - 0.15 * r, 0.75 * r)(x, y) || disc(cx - 0.42 * r, cy + 0.22 * r, 0.58 * r)(x, y) ||
-               disc(cx + 0.42 * r, cy + 0.22 * r, 0.58 * r)(x, y);
-    };
+    const Shape top = disc(cx, cy - 0.15 * r, 0.75 * r), left = disc(cx - 0.42 * r, cy + 0.22 * r, 0.58 * r),
+                right = disc(cx + 0.42 * r, cy + 0.22 * r, 0.58 * r);
+    const Shape crown([=](double x, double y) { return top(x, y) || left(x, y) || right(x, y); },
+                      Area::around(cx, cy, r));
     canvas.fill(crown, [=](int x, int y) {
         const double light = ((x + 0.5 - cx) + (y + 0.5 - cy)) / r;
         if (light < -0.45) return Lime;

@@ -1,5 +1,6 @@
 #include "help/pictures/pixel_canvas.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -20,6 +21,18 @@ bool colourOfLetter(char letter, Colour16& colour) {
     if (at == std::string_view::npos) return false;
     colour = static_cast<Colour16>(at);
     return true;
+}
+
+// The pixels of a row or column whose centre may lie in [from, to]; one more at
+// each end than the centres need, so no rounding of the area's edges drops one.
+struct PixelRange {
+    int first, last;
+};
+PixelRange pixelsWithin(double from, double to, int count) {
+    const double first = std::floor(from - 0.5), last = std::ceil(to - 0.5);
+    if (!(first <= last)) return {0, -1};  // also for an area of NaN
+    return {static_cast<int>(std::clamp(first, 0.0, static_cast<double>(count))),
+            static_cast<int>(std::clamp(last, -1.0, static_cast<double>(count - 1)))};
 }
 
 }  // namespace
@@ -51,9 +64,15 @@ void PixelCanvas::fill(const Shape& shape, Colour16 colour) {
 }
 
 void PixelCanvas::fill(const Shape& shape, const Pattern& pattern) {
-    for (int y = 0; y < height(); ++y)
-        for (int x = 0; x < width(); ++x)
-            if (shape(x + 0.5, y + 0.5)) set(x, y, pattern(x, y));
+    const Area all{0, 0, static_cast<double>(width()), static_cast<double>(height())};
+    const Area area = shape.area().value_or(all);
+    const PixelRange rows = pixelsWithin(area.top, area.bottom, height());
+    const PixelRange columns = pixelsWithin(area.left, area.right, width());
+    for (int y = rows.first; y <= rows.last; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = columns.first; x <= columns.last; ++x)
+            if (shape(x + 0.5, y + 0.5)) row[x] = rgbOf(pattern(x, y));
+    }
 }
 
 void PixelCanvas::sprite(int left, int top, std::initializer_list<std::string_view> rows) {
@@ -67,40 +86,55 @@ void PixelCanvas::sprite(int left, int top, std::initializer_list<std::string_vi
     }
 }
 
+namespace {
+
+// A shape made from `shape` keeps its area: it holds none of the points outside it.
+Shape within(const Shape& shape, Shape::Test test) {
+    if (shape.area()) return Shape(std::move(test), *shape.area());
+    return Shape(std::move(test));
+}
+
+}  // namespace
+
 Shape box(double left, double top, double right, double bottom) {
-    return [=](double x, double y) { return x >= left && x < right && y >= top && y < bottom; };
+    return Shape([=](double x, double y) { return x >= left && x < right && y >= top && y < bottom; },
+                 Area{left, top, right, bottom});
 }
 
 Shape disc(double cx, double cy, double radius) {
-    return [=](double x, double y) { return std::hypot(x - cx, y - cy) < radius; };
+    return Shape([=](double x, double y) { return std::hypot(x - cx, y - cy) < radius; },
+                 Area::around(cx, cy, radius));
 }
 
 Shape ring(double cx, double cy, double inner, double outer) {
-    return [=](double x, double y) {
-        const double d = std::hypot(x - cx, y - cy);
-        return d >= inner && d < outer;
-    };
+    return Shape(
+        [=](double x, double y) {
+            const double d = std::hypot(x - cx, y - cy);
+            return d >= inner && d < outer;
+        },
+        Area::around(cx, cy, outer));
 }
 
 Shape without(Shape shape, Shape hole) {
-    return [shape = std::move(shape), hole = std::move(hole)](double x, double y) {
-        return shape(x, y) && !hole(x, y);
-    };
+    return within(shape, [shape, hole = std::move(hole)](double x, double y) { return shape(x, y) && !hole(x, y); });
 }
 
 Shape edgeOf(Shape shape) {
-    return [shape = std::move(shape)](double x, double y) {
+    return within(shape, [shape](double x, double y) {
         return shape(x, y) && !(shape(x - 1, y) && shape(x + 1, y) && shape(x, y - 1) && shape(x, y + 1));
-    };
+    });
 }
 
-Shape turned(double cx, double cy, double degrees, std::function<bool(double along, double across)> local) {
+Shape turned(double cx, double cy, double degrees, std::function<bool(double along, double across)> local,
+             double reach) {
     const double a = degrees * std::numbers::pi / 180.0;
     const double c = std::cos(a), s = std::sin(a);
-    return [=, local = std::move(local)](double x, double y) {
-        const double dx = x - cx, dy = y - cy;
-        return local(dx * c + dy * s, -dx * s + dy * c);
-    };
+    return Shape(
+        [=, local = std::move(local)](double x, double y) {
+            const double dx = x - cx, dy = y - cy;
+            return local(dx * c + dy * s, -dx * s + dy * c);
+        },
+        Area::around(cx, cy, reach));
 }
 
 }  // namespace pendix::hilfe

@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 
 namespace pendix::hilfe {
 
@@ -19,8 +21,33 @@ QRgb rgbOf(Colour16 colour);
 // True for the 16 colours (fully opaque) and for full transparency.
 bool isSixteenColourPixel(QRgb pixel);
 
-// A region given by whether a point (in pixels, 0.5 being the centre of the first pixel) lies in it.
-using Shape = std::function<bool(double x, double y)>;
+// A rectangle in the canvas's pixels, edges included.
+struct Area {
+    double left, top, right, bottom;
+    static Area around(double cx, double cy, double radius) {
+        return {cx - radius, cy - radius, cx + radius, cy + radius};
+    }
+};
+
+// A region given by whether a point (in pixels, 0.5 being the centre of the first
+// pixel) lies in it, and where known the area it never leaves: filling it looks
+// only at the pixels there, each decided as before.
+class Shape {
+public:
+    using Test = std::function<bool(double x, double y)>;
+    // A region that may lie anywhere on the canvas.
+    template <class F>
+        requires(!std::is_same_v<std::decay_t<F>, Shape> && std::is_invocable_r_v<bool, F&, double, double>)
+    Shape(F test) : test_(std::move(test)) {}
+    Shape(Test test, Area area) : test_(std::move(test)), area_(area) {}
+
+    bool operator()(double x, double y) const { return test_(x, y); }
+    const std::optional<Area>& area() const { return area_; }
+
+private:
+    Test test_;
+    std::optional<Area> area_;  // none: anywhere
+};
 // The colour a pattern gives a pixel of a region.
 using Pattern = std::function<Colour16(int x, int y)>;
 
@@ -47,6 +74,7 @@ private:
 };
 
 // --- Shapes ------------------------------------------------------------------
+// Each lies within its own bounds; the two that take a shape stay within its area.
 Shape box(double left, double top, double right, double bottom);
 Shape disc(double cx, double cy, double radius);
 Shape ring(double cx, double cy, double inner, double outer);
@@ -57,6 +85,8 @@ Shape edgeOf(Shape shape);
 // A shape drawn in a frame of its own: `local` gets the point's distance along
 // the heading (forward positive) and across it (to the right positive), seen
 // from (cx, cy); `degrees` turns the heading clockwise from "to the right".
-Shape turned(double cx, double cy, double degrees, std::function<bool(double along, double across)> local);
+// `local` holds no point farther than `reach` from (cx, cy).
+Shape turned(double cx, double cy, double degrees, std::function<bool(double along, double across)> local,
+             double reach);
 
 }  // namespace pendix::hilfe
