@@ -211,6 +211,8 @@ private:
     void placeTile(int cell);
     void eraseCell(int cell);
     void refuseClick(const QString& message);
+    // Whether the cell's tag reads as a plain street 101..111 (the start, the end and a target go only there).
+    bool holdsPlainStreet(int cell);
 
     // Saving: whether the end cell holds a plain street 101..111; writing the level
     // into "\lvlneu\" + LevelFileName, giving "" or the German failure message.

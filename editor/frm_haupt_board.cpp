@@ -91,7 +91,7 @@ void frmHaupt::chooseTarget(int target) {
         SelectedCode = kNoTool;
         return;
     }
-    if (!isPlainStreetValue(tagValue(cmd(target))) || pic(target).visible()) {
+    if (!holdsPlainStreet(target) || pic(target).visible()) {
         refuseClick(kTargetNoFreeStreet);
         return;
     }
@@ -127,9 +127,11 @@ void frmHaupt::turnExit(int target) {
         cmd(*source).setTag(text(link->withExit(mark->exit()).text()));
 }
 
+bool frmHaupt::holdsPlainStreet(int cell) { return isPlainStreetValue(tagValue(cmd(cell))); }
+
 bool frmHaupt::refusedMark(int cell, int otherMark, const QString& noStreet, const QString& taken) {
     // The start and the end go only on a plain street, and never on the other one's cell.
-    if (!isPlainStreetValue(tagValue(cmd(cell)))) {
+    if (!holdsPlainStreet(cell)) {
         refuseClick(noStreet);
         return true;
     }

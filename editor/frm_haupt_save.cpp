@@ -5,9 +5,7 @@
 #include "platform/paths.h"
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
-#include "platform/text/numeric_value.h"
 #include "shared/level_file/level_file_io.h"
-#include "shared/level_format/drawn_code.h"
 #include "shared/level_format/level_writer.h"
 
 #include <QDir>
@@ -62,7 +60,7 @@ QString levelNameRefusal(const QString& name) {
 
 bool frmHaupt::endOnPlainStreet() {
     if (EndPos < 0 || EndPos >= kCells) return false;
-    return isPlainStreetValue(platform::numericValue(platform::toCp1252(cmd(EndPos).tag())));
+    return holdsPlainStreet(EndPos);
 }
 
 void frmHaupt::mnuSpeichern_Click() {
@@ -97,9 +95,10 @@ QString frmHaupt::saveLevelFile() {
         return failed(QStringLiteral("Der Datei - Name besteht nur aus Leerzeichen."));
     const QString folder = platform::resolveDataPath("\\lvlneu");
     // A file of that name would only fail the write as "no such folder"; it stays untouched.
-    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
+    const QFileInfo folderInfo(folder);
+    if (folderInfo.exists() && !folderInfo.isDir())
         return failed(QStringLiteral("Wo das Verzeichnis \\lvlneu stehen sollte, steht eine Datei gleichen Namens."));
-    if (!QFileInfo(folder).isDir()) QDir().mkpath(folder);
+    if (!folderInfo.exists()) QDir().mkpath(folder);
 
     const QString cause = writeLevelFile(path, levelBytes());
     return cause.isEmpty() ? QString() : failed(cause);
