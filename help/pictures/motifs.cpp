@@ -24,7 +24,7 @@ double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 bool inRoundedBox(double along, double across, double halfLength, double halfWidth, double corner) {
     const double qx = std::max(std::abs(along) - (halfLength - corner), 0.0);
     const double qy = std::max(std::abs(across) - (halfWidth - corner), 0.0);
-    return std::hypot(qx, qy) < corner;
+    return distance(qx, qy) < corner;
 }
 
 Pattern asphalt() {
@@ -52,7 +52,7 @@ void drawCurve(PixelCanvas& canvas, const Curve& c) {
     canvas.fill(ring(c.cx, c.cy, inner, outer), asphalt());
     const Shape middleLine(
         [c](double x, double y) {
-            const double d = std::hypot(x - c.cx, y - c.cy);
+            const double d = distance(x - c.cx, y - c.cy);
             if (std::abs(d - c.radius) >= 1.25) return false;
             const double along = c.radius * std::atan2(y - c.cy, x - c.cx);
             return std::fmod(along + 1000 * kDash, kDash) < kDash / 2;
@@ -70,7 +70,7 @@ void drawFinishBand(PixelCanvas& canvas, const Curve& c, double degrees) {
     };
     const Shape band(
         [=](double x, double y) {
-            const double d = std::hypot(x - c.cx, y - c.cy);
+            const double d = distance(x - c.cx, y - c.cy);
             return d >= inner && d < outer && std::abs(along(x, y)) < kBand / 2;
         },
         Area::around(c.cx, c.cy, outer));
@@ -139,7 +139,7 @@ void drawTree(PixelCanvas& canvas, double cx, double cy, double r) {
     // A dithered shadow to the lower right, the trunk, then the crown over both.
     const double shadowX = cx + 0.45 * r, shadowY = cy + 0.95 * r;
     const Shape shadow(
-        [=](double x, double y) { return std::hypot((x - shadowX) / (1.05 * r), (y - shadowY) / (0.4 * r)) < 1; },
+        [=](double x, double y) { return distance((x - shadowX) / (1.05 * r), (y - shadowY) / (0.4 * r)) < 1; },
         Area{shadowX - 1.05 * r, shadowY - 0.4 * r, shadowX + 1.05 * r, shadowY + 0.4 * r});
     canvas.fill(shadow, [](int x, int y) { return (x + y) % 2 == 0 ? Black : Green; });
     const Shape trunk = box(cx - 0.2 * r, cy + 0.5 * r, cx + 0.2 * r, cy + 1.35 * r);

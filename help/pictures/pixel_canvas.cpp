@@ -102,15 +102,18 @@ Shape box(double left, double top, double right, double bottom) {
 }
 
 Shape disc(double cx, double cy, double radius) {
-    return Shape([=](double x, double y) { return std::hypot(x - cx, y - cy) < radius; },
+    // Squared distances: no root for each of the pixels.
+    const double limit = radius * radius;
+    return Shape([=](double x, double y) { return squaredDistance(x - cx, y - cy) < limit; },
                  Area::around(cx, cy, radius));
 }
 
 Shape ring(double cx, double cy, double inner, double outer) {
+    const double from = inner * inner, to = outer * outer;
     return Shape(
         [=](double x, double y) {
-            const double d = std::hypot(x - cx, y - cy);
-            return d >= inner && d < outer;
+            const double d = squaredDistance(x - cx, y - cy);
+            return d >= from && d < to;
         },
         Area::around(cx, cy, outer));
 }

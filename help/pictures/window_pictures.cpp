@@ -104,7 +104,7 @@ platform::Picture windowIcon() {
 
     // The question, in a speech bubble above the car.
     const Shape bubble = [](double x, double y) {
-        const bool round = std::hypot((x - 24.5) / 7.5, (y - 6) / 6) < 1;
+        const bool round = distance((x - 24.5) / 7.5, (y - 6) / 6) < 1;
         const bool tail = y >= 10 && y < 14 && x >= 19 + (y - 10) * 0.25 && x < 23 - (y - 10);
         return round || tail;
     };
