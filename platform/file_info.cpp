@@ -2,7 +2,14 @@
 
 #include "platform/paths.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace platform {
 
@@ -16,6 +23,14 @@ std::optional<QDateTime> fileLastChange(const QString& path) {
     const QFileInfo info(resolvePath(path));
     if (!info.exists()) return std::nullopt;
     return info.lastModified();
+}
+
+bool isReadOnlyFile(const QString& path) {
+    const QByteArray native = QFile::encodeName(resolvePath(path));
+    struct stat standing {};
+    if (::lstat(native.constData(), &standing) != 0 || !S_ISREG(standing.st_mode)) return false;
+    if ((standing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
 }
 
 QString generalDateText(const QDateTime& when) {

@@ -16,7 +16,7 @@ public:
 }  // namespace
 
 std::unique_ptr<SoundOutput> loadSoundOutput() {
-    // Found through the programs' run path (the program folder). Never unloaded:
+    // Found through the program's run path, the folder it lies in. Never unloaded:
     // the output's code must outlive it.
     void* module = ::dlopen(kSoundModule, RTLD_NOW | RTLD_LOCAL);
     const auto make = module ? reinterpret_cast<MakeSoundOutput>(::dlsym(module, kMakeSoundOutput)) : nullptr;

@@ -30,7 +30,7 @@ std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit
 int writeFileAtomically(const QString& path, std::string_view bytes) {
     const QFileInfo real(resolvePath(path));
     return replaceFile(QFile::encodeName(real.absolutePath()).toStdString(),
-                       QFile::encodeName(real.fileName()).toStdString(), bytes);
+                       QFile::encodeName(real.fileName()).toStdString(), bytes, Durability::OnDisk);
 }
 
 bool writeLines(const QString& path, const std::vector<std::string>& lines) {

@@ -38,8 +38,8 @@ TextFileRead readTextFile(const QString& path, ReadLimit limit);
 std::optional<std::vector<std::string>> readLines(const QString& path, ReadLimit limit);
 
 // Writes the bytes into a temporary file beside `path` and renames it over the old
-// file only once all of them stand on disk, so a failed write leaves the old file
-// as it was. A link standing at `path` is replaced, never written through, so
+// file only once all of them stand on disk, so a failed write or a power cut leaves
+// the old file as it was. A link standing at `path` is replaced, never written through, so
 // nothing outside the folder is touched. 0 on success, else the system's error
 // number (errno) of the failure.
 int writeFileAtomically(const QString& path, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "shared/level_file/level_file_io.h"
 
+#include "platform/file_info.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
 #include "platform/text/text_file.h"
@@ -57,6 +58,8 @@ void showUnreadableLevel(const QString& path, const QString& problem) {
 }
 
 QString writeLevelFile(const QString& path, std::string_view bytes) {
+    // The folder would let a new file take its name, but the user protected this one.
+    if (platform::isReadOnlyFile(path)) return QStringLiteral("Die Datei ist schreibgeschützt.");
     const int error = platform::writeFileAtomically(path, bytes);
     return error == 0 ? QString() : writeProblem(error);
 }

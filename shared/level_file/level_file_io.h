@@ -25,7 +25,7 @@ LevelFileLines readLevelFileLines(const QString& path);
 void showUnreadableLevel(const QString& path, const QString& problem);
 
 // Writes a whole level file; the old file is replaced only once the new one is
-// complete. Empty on success, else the German cause.
+// complete, and a read-only one not at all. Empty on success, else the German cause.
 QString writeLevelFile(const QString& path, std::string_view bytes);
 
 }  // namespace pendix

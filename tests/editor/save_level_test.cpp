@@ -294,6 +294,65 @@ TEST_F(SaveLevelTest, ANameTheFileSystemRefusesIsReported) {
     EXPECT_FALSE(fakes.cursor.waiting());
 }
 
+// The file system takes names of up to 255 bytes; every one of them is saved,
+// the temporary file beside it included.
+TEST_F(SaveLevelTest, EveryNameTheFileSystemTakesIsSaved) {
+    const struct {
+        QString answer;
+        bool fits;
+    } cases[] = {
+        {QString(245, u'y'), true},                      // 249 bytes with ".lvl"
+        {QString(251, u'y'), true},                      // 255 bytes
+        {QString(125, u'ä') + QStringLiteral("y"), true},  // 255 bytes in UTF-8 on disk
+        {QString(252, u'y'), false},                     // 256 bytes
+        {QString(126, u'ä'), false},                     // 256 bytes in UTF-8 on disk
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer.size());
+        openWorkedExample();
+        fakes.messages.shown.clear();
+        answer({c.answer});
+        editor.mnuSpeichernunter.click();
+        const QString name = c.answer + ".lvl";
+        if (c.fits) {
+            EXPECT_TRUE(fakes.messages.shown.empty());
+            EXPECT_EQ(fileBytes(levelPath(name)), workedExample());
+            EXPECT_EQ(levelFiles(), (QStringList{"beispiel.lvl", "blanko.lvl", name}));
+            QFile::remove(levelPath(name));
+        } else {
+            EXPECT_EQ(messageTexts(), std::vector<QString>{"Das Level konnte nicht gespeichert werden:\r" +
+                                                           levelPath(name) + "\r\rDer Datei - Name ist zu lang."});
+            EXPECT_EQ(levelFiles(), (QStringList{"beispiel.lvl", "blanko.lvl"}));
+        }
+    }
+}
+
+// The folder would let a new file take the name; the user protected the old one.
+TEST_F(SaveLevelTest, AReadOnlyLevelFileIsNotReplaced) {
+    openWorkedExample();
+    const QString path = levelPath("geschuetzt.lvl");
+    writeFile(path, "alt");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));  // 0444
+    answer({"geschuetzt"});
+    editor.mnuSpeichernunter.click();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].text,
+              "Das Level konnte nicht gespeichert werden:\r" + path + "\r\rDie Datei ist schreibgeschützt.");
+    EXPECT_EQ(fakes.messages.shown[0].title, "Speichern fehlgeschlagen");
+    EXPECT_EQ(fileBytes(path), "alt");
+    EXPECT_FALSE(QFile::permissions(path).testFlag(QFile::WriteOwner));
+    EXPECT_EQ(levelFiles(), (QStringList{"beispiel.lvl", "blanko.lvl", "geschuetzt.lvl"}));
+    EXPECT_EQ(editor.LevelFileName, "geschuetzt.lvl");
+    EXPECT_FALSE(fakes.cursor.waiting());
+
+    // Writable again: the next save replaces it.
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    fakes.messages.shown.clear();
+    editor.mnuSpeichern.click();
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_EQ(fileBytes(path), workedExample());
+}
+
 TEST_F(SaveLevelTest, AFileNameOfBlanksIsKeptButNeverWritten) {
     openWorkedExample();
     answer({"   "});

@@ -1,0 +1,42 @@
+# A copy of the program folder loads the sound module that lies in the copy, and
+# no program of the folder carries a path of the build tree.
+# Called as: cmake -DPROGRAM_DIR=<build/Pendix> -DBUILD_DIR=<build> -DPROBE=<sound_module_probe>
+#                  -DWORK=<folder> -P moved_program_folder.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REAL_PATH "${BUILD_DIR}" real_build_dir)
+set(programs Pendix Editor Hilfe)
+foreach(binary ${programs} tavrik.exe libpendix_sound.so)
+  file(READ_ELF "${PROGRAM_DIR}/${binary}" RPATH rpath RUNPATH runpath CAPTURE_ERROR error)
+  if(error)
+    message(FATAL_ERROR "${binary}: ${error}")
+  endif()
+  set(paths "${rpath}:${runpath}")
+  foreach(tree "${BUILD_DIR}" "${real_build_dir}")
+    string(FIND "${paths}" "${tree}" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "${binary} looks for libraries in the build tree: RPATH '${rpath}' RUNPATH '${runpath}'")
+    endif()
+  endforeach()
+  if(binary IN_LIST programs AND NOT paths MATCHES "\\$ORIGIN")
+    message(FATAL_ERROR "${binary} does not look for the sound module in its own folder: RUNPATH '${runpath}'")
+  endif()
+endforeach()
+
+# The copy lies elsewhere, under a name with a blank; the probe is built as the programs are.
+set(copy "${WORK}/an anderem Ort/Pendix")
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/an anderem Ort")
+file(COPY "${PROGRAM_DIR}" DESTINATION "${WORK}/an anderem Ort")
+file(COPY "${PROBE}" DESTINATION "${copy}")
+get_filename_component(probe_name "${PROBE}" NAME)
+execute_process(COMMAND "${copy}/${probe_name}" RESULT_VARIABLE rc OUTPUT_VARIABLE loaded ERROR_VARIABLE err
+  OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the copy loaded no sound module (exit ${rc}): ${err}")
+endif()
+file(REAL_PATH "${loaded}" loaded)
+file(REAL_PATH "${copy}/libpendix_sound.so" expected)
+if(NOT loaded STREQUAL expected)
+  message(FATAL_ERROR "the copy loaded ${loaded}, not its own ${expected}")
+endif()
+file(REMOVE_RECURSE "${WORK}")
