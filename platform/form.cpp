@@ -55,6 +55,10 @@ void Form::load() {
 void Form::show() {
     if (!loaded_) load();
     if (!loaded_) return;  // Form_Load unloaded it again
+    if (!visible_) {
+        Form_Show();
+        if (!loaded_) return;  // it unloaded itself
+    }
     if (!shownSinceLoad_ && props_.centered) centerOnScreen();
     shownSinceLoad_ = true;
     visible_ = true;

@@ -103,6 +103,9 @@ protected:
     // Describes the window: its properties, and every control with place(). Runs on every load.
     virtual void design() = 0;
     virtual void Form_Load() {}
+    // Each time show() or showModal() brings the hidden window onto the screen, the
+    // first showing after a load included (after Form_Load), just before it appears.
+    virtual void Form_Show() {}
     // Before an unload (close box or unload()); a non-zero cancel keeps the form loaded.
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_KeyPress(int& keyAscii) { (void)keyAscii; }

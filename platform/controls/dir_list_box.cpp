@@ -12,18 +12,26 @@ namespace platform {
 void DirListBox::resetProperties() {
     ListControl::resetProperties();
     path_ = existingFolderFor(QDir::currentPath());
-    fill();
+    fill(false);
 }
 
 void DirListBox::setPath(const QString& path) {
     const QString folder = existingFolderFor(path);
     if (folder == path_) return;
     path_ = folder;
-    fill();
+    fill(false);
     if (onChange) onChange();
 }
 
-void DirListBox::fill() {
+void DirListBox::refresh() {
+    if (const QString folder = existingFolderFor(path_); folder != path_) {
+        setPath(folder);
+        return;
+    }
+    fill(true);
+}
+
+void DirListBox::fill(bool keepSelection) {
     QStringList entries{QStringLiteral("/")};
     for (const QString& part : path_.split(u'/', Qt::SkipEmptyParts))
         entries.append(entries.size() == 1 ? u'/' + part : entries.back() + u'/' + part);
@@ -31,7 +39,10 @@ void DirListBox::fill() {
     const QDir folder(path_);
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         entries.append(path_ == u"/" ? u'/' + name : path_ + u'/' + name);
-    setItems(entries);
+    if (keepSelection)
+        setItemsKeepingSelection(entries);
+    else
+        setItems(entries);
 }
 
 void DirListBox::decorate(QListWidget& widget) const {

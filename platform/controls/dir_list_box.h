@@ -19,6 +19,10 @@ public:
     // Any way of writing a folder ("\", "/", any letter case); a folder that does
     // not exist gives its nearest existing parent.
     void setPath(const QString& path);
+    // Reads the folder again (subfolders may have come or gone since), keeping the
+    // selected entry while it is still there; a folder gone since gives its
+    // nearest existing parent, with Change.
+    void refresh();
     // list(i) is the full path of entry i: entries 0 .. the current folder are the
     // way down from the root, the rest its subfolders.
     int currentEntry() const { return currentEntry_; }
@@ -31,7 +35,8 @@ protected:
     void opened(int index) override;
 
 private:
-    void fill();
+    // Lists the way down to the current folder and its subfolders.
+    void fill(bool keepSelection);
     QString path_;
     int currentEntry_ = 0;
 };

@@ -17,25 +17,27 @@ void FileListBox::resetProperties() {
     ListControl::resetProperties();
     props_ = Props{};
     props_.path = existingFolderFor(QDir::currentPath());
-    refresh();
+    setItems(files());
 }
 
 void FileListBox::setPath(const QString& path) {
     props_.path = existingFolderFor(path);
-    refresh();
+    setItems(files());
 }
 
 void FileListBox::setPattern(const QString& pattern) {
     props_.pattern = pattern;
-    refresh();
+    setItems(files());
 }
 
-void FileListBox::refresh() {
+void FileListBox::refresh() { setItemsKeepingSelection(files()); }
+
+QStringList FileListBox::files() const {
     QStringList filters = props_.pattern.split(u';', Qt::SkipEmptyParts);
     for (QString& filter : filters) filter = filter.trimmed();
     if (filters.contains(QStringLiteral("*.*"))) filters = {QStringLiteral("*")};  // every file, with or without a dot
     const QDir folder(props_.path);
-    setItems(folder.entryList(filters, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    return folder.entryList(filters, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 }  // namespace platform

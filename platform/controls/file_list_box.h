@@ -19,13 +19,15 @@ public:
     void setPattern(const QString& pattern);
     // The selected file's name, or "" when none is selected.
     QString fileName() const { return list(listIndex()); }
-    // Reads the folder again.
+    // Reads the folder again (files may have come or gone since); the selected
+    // file stays selected while it is still there.
     void refresh();
 
 protected:
     void resetProperties() override;
 
 private:
+    QStringList files() const;
     struct Props {
         QString path;
         QString pattern = QStringLiteral("*.*");

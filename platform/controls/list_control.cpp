@@ -5,7 +5,10 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSignalBlocker>
+
+#include <functional>
 
 namespace platform {
 namespace {
@@ -14,7 +17,25 @@ class ListWidget : public detail::EventWidget<QListWidget> {
 public:
     using EventWidget::EventWidget;
 
+    // A left click on the entry already selected: the selection does not move, yet
+    // the user has chosen that entry again.
+    std::function<void()> onChosenAgain;
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const int before = currentRow();
+        EventWidget::mousePressEvent(event);
+        const QListWidgetItem* hit = itemAt(event->position().toPoint());
+        if (!inDoubleClick_ && owner() && event->button() == Qt::LeftButton && before >= 0 && hit &&
+            row(hit) == before && currentRow() == before && onChosenAgain)
+            onChosenAgain();
+    }
+    // The press within a double click belongs to the double click, which the first press chose already.
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        inDoubleClick_ = true;
+        EventWidget::mouseDoubleClickEvent(event);
+        inDoubleClick_ = false;
+    }
     // Qt makes the first entry current when a list without one gets the focus;
     // here only the user or the program picks an entry.
     void focusInEvent(QFocusEvent* event) override {
@@ -34,6 +55,9 @@ protected:
         }
         EventWidget::keyPressEvent(event);
     }
+
+private:
+    bool inDoubleClick_ = false;
 };
 
 }  // namespace
@@ -43,6 +67,7 @@ QWidget* ListControl::createWidget(QWidget* parent) {
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setUniformItemSizes(true);
     widget->whileOwned(&QListWidget::currentRowChanged, [this](int row) { select(row); });
+    widget->onChosenAgain = [this] { raiseClick(); };
     widget->whileOwned(&QListWidget::itemDoubleClicked,
                        [this, widget](QListWidgetItem* item) { opened(widget->row(item)); });
     return widget;
@@ -66,6 +91,14 @@ void ListControl::resetProperties() {
 void ListControl::setItems(const QStringList& items) {
     items_ = items;
     index_ = -1;
+    if (widget()) applyProperties();
+}
+
+void ListControl::setItemsKeepingSelection(const QStringList& items) {
+    const QString selected = list(index_);
+    const int kept = index_ < 0 ? -1 : static_cast<int>(items.indexOf(selected));
+    items_ = items;
+    index_ = kept;
     if (widget()) applyProperties();
 }
 

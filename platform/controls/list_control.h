@@ -4,8 +4,10 @@
 // -1 is no selection. A list has no selected entry until the user or the
 // program picks one: getting the focus picks none, the first arrow key picks
 // the first. Click runs whenever the selection moves to an entry, by the user
-// (mouse or keys) or by setListIndex(), nested inside the assignment; selecting
-// the entry already selected raises nothing. DblClick runs on a double click.
+// (mouse or keys) or by setListIndex(), nested inside the assignment, and when
+// the user clicks the entry already selected: that chooses it again. Assigning
+// the index the list has already, or an arrow key at the list's end, raises
+// nothing. A double click raises one Click (its first press), then DblClick.
 // Enter is not the list's: it presses the form's default button.
 #include "platform/controls/control.h"
 
@@ -32,6 +34,9 @@ protected:
 
     // Replaces all entries; nothing is selected afterwards and no Click runs.
     void setItems(const QStringList& items);
+    // The same, but the entry selected before stays selected where an entry of the
+    // same text is still there (no Click: the choice did not change).
+    void setItemsKeepingSelection(const QStringList& items);
     void appendItem(const QString& item);
     // How an entry looks in the list (the folder list indents and marks folders).
     virtual void decorate(QListWidget& widget) const { (void)widget; }

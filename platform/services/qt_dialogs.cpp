@@ -2,10 +2,15 @@
 #include "qt_services.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -33,6 +38,20 @@ std::vector<ButtonSpec> buttonsOf(int style) {
         return {{"Wiederholen", R::Retry, QMessageBox::AcceptRole}, {"Abbrechen", R::Cancel, QMessageBox::RejectRole}};
     default: return {{"OK", R::Ok, QMessageBox::AcceptRole}};
     }
+}
+
+// The width a window frame needs to show `title` whole: the title in a usual
+// desktop title font (bold, at least 11 pt of the application's family) beside
+// the frame's icon and its three buttons. Qt's own allowance measures the title
+// in the normal text font with 50 pixels to spare, and window managers cut it.
+int widthForTitle(const QString& title, const QWidget& box) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
+    constexpr int kFramePieces = 4 * 24 + 2 * 16;  // icon, minimise, maximise, close, the frame's ends
+    const int wanted = QFontMetrics(font).horizontalAdvance(title) + kFramePieces;
+    const QScreen* screen = box.screen();
+    return screen ? std::min(wanted, screen->availableGeometry().width()) : wanted;
 }
 
 QMessageBox::Icon iconOf(int style) {
@@ -68,6 +87,11 @@ int QtMessageBox::show(const QString& text, int style, const QString& title) {
     for (std::size_t i = 0; i < specs.size(); ++i)
         if (specs[i].result == MsgBoxResult::Cancel) escapeIndex = i;
     if (escapeIndex < buttons.size()) box.setEscapeButton(buttons[escapeIndex]);
+    // The box fixes its size from its layout's least width when it shows, so the
+    // title's width goes in as a strip across the layout.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(title, box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i)

@@ -63,6 +63,14 @@ void frmLevelauswahl::Form_Load() {
     if (lblPfad.caption().isEmpty()) dirVerzeichnisse_Change();
 }
 
+void frmLevelauswahl::Form_Show() {
+    const QString picked = filDateien.fileName();
+    dirVerzeichnisse.refresh();  // a folder gone meanwhile: its parent, and the lists and label follow
+    filDateien.refresh();
+    // A picked file gone meanwhile is picked no more: the label must not hand it back.
+    if (filDateien.fileName() != picked) UpdatePathLabel();
+}
+
 void frmLevelauswahl::dirVerzeichnisse_Change() {
     filDateien.setPath(dirVerzeichnisse.path());
     UpdatePathLabel();

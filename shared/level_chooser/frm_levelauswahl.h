@@ -9,7 +9,9 @@
 // "OK", Enter or a double click on a file write the path label's caption into
 // the main window's Tag (platform::mainForm()); "Abbrechen" or Esc write "";
 // the close box leaves the Tag alone. Every close only hides the window, so
-// drive, folder, selection and label stay as they were for the next opening.
+// drive, folder, selection and label stay as they were for the next opening;
+// each opening reads the folder again (the editor may have saved a level into
+// it meanwhile), keeping the selected file while it is still there.
 // Where the folder list's path and the file name are joined, the platform's
 // separator stands.
 #include "platform/controls/command_button.h"
@@ -49,6 +51,7 @@ public:
 protected:
     void design() override;
     void Form_Load() override;
+    void Form_Show() override;
     // Refuses every unload and hides the window instead.
     void Form_Unload(int& cancel) override;
 

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QWidget>
 
 namespace {
@@ -69,6 +70,21 @@ TEST_F(LevelChooserKeys, EnterInTheFolderListIsOkAndOpensNoFolder) {
     });
     EXPECT_EQ(chooser.dirVerzeichnisse.path(), levels());
     EXPECT_EQ(game.tag(), levels() + "/");
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST_F(LevelChooserKeys, AClickOnThePickedFileKeepsItAndADoubleClickHandsItBack) {
+    openActive([this](frmLevelauswahl& c) {
+        test_support::pressKey(c.filDateien.widget(), Qt::Key_Down);
+        auto* list = static_cast<QListWidget*>(c.filDateien.widget());
+        const QPoint picked = list->visualItemRect(list->item(0)).center();
+        test_support::mouseClick(list->viewport(), Qt::LeftButton, picked);
+        EXPECT_EQ(c.filDateien.listIndex(), 0);
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/blanko.lvl");
+        EXPECT_TRUE(c.isVisible());
+        test_support::doubleClick(list->viewport(), picked);
+    });
+    EXPECT_EQ(game.tag(), levels() + "/blanko.lvl");
     EXPECT_FALSE(chooser.isVisible());
 }
 

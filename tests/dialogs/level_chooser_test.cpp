@@ -9,6 +9,7 @@
 #include "tests/support/user_input.h"
 
 #include <QDir>
+#include <QFile>
 #include <QWidget>
 
 namespace {
@@ -170,6 +171,46 @@ TEST_F(LevelChooser, ReopeningShowsItAsItWasLeft) {
     });
     EXPECT_TRUE(chooser.isLoaded());
     EXPECT_FALSE(chooser.isVisible());
+}
+
+// Levels saved or removed while the chooser was hidden: each opening lists the
+// folder as it is now and keeps folder, picked file and label where it can.
+TEST_F(LevelChooser, ReopeningListsWhatTheFolderHoldsNow) {
+    openChooser([](frmLevelauswahl& c) {
+        c.filDateien.setListIndex(1);
+        c.cmdAbbrechen.click();
+    });
+    writeLevel("\\lvlneu\\aaa.lvl", "Gespeichert");
+    QDir().mkpath(folder.file("\\lvlneu\\neu"));
+    openChooser([this](frmLevelauswahl& c) {
+        EXPECT_EQ(c.dirVerzeichnisse.path(), levels());
+        ASSERT_EQ(c.filDateien.listCount(), 3);
+        EXPECT_EQ(c.filDateien.list(0), "aaa.lvl");
+        EXPECT_EQ(c.filDateien.fileName(), "Zweites.LVL");
+        EXPECT_EQ(c.lblPfad.caption(), levels() + "/Zweites.LVL");
+        EXPECT_EQ(c.dirVerzeichnisse.list(c.dirVerzeichnisse.currentEntry() + 2), levels() + "/neu");
+        closeBox(c);
+    });
+
+    // The picked file gone: nothing is picked, and OK hands back the folder, not the lost file.
+    ASSERT_TRUE(QFile::remove(folder.file("\\lvlneu\\Zweites.LVL")));
+    openChooser([](frmLevelauswahl& c) { c.cmdOk.click(); });
+    EXPECT_EQ(chooser.filDateien.listCount(), 2);
+    EXPECT_EQ(chooser.filDateien.listIndex(), -1);
+    EXPECT_EQ(game.tag(), levels() + "/");
+
+    // The folder gone: its parent, with its lists and label.
+    openChooser([](frmLevelauswahl& c) {
+        c.dirVerzeichnisse.setPath(c.dirVerzeichnisse.path() + "/eigene");
+        closeBox(c);
+    });
+    ASSERT_TRUE(QDir(levels() + "/eigene").removeRecursively());
+    openChooser([](frmLevelauswahl&) {});
+    EXPECT_EQ(chooser.dirVerzeichnisse.path(), levels());
+    EXPECT_EQ(chooser.filDateien.path(), levels());
+    EXPECT_EQ(chooser.filDateien.listCount(), 2);
+    EXPECT_EQ(chooser.lblPfad.caption(), levels() + "/");
+    EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
 TEST_F(LevelChooser, NeuesLevelLoadsTheChosenFileAndTheCloseBoxLoadsItAgain) {

@@ -79,7 +79,6 @@ TEST_F(ProgramsMeetTest, ALevelComposedInTheEditorIsWonInTheGame) {
     game.show();
     fakes.modal.script.push_back([](platform::Form& form) {
         auto& chooser = static_cast<pendix::frmLevelauswahl&>(form);
-        chooser.filDateien.refresh();
         for (int i = 0; i < chooser.filDateien.listCount(); ++i)
             if (chooser.filDateien.list(i) == QStringLiteral("brücke.lvl")) chooser.filDateien.setListIndex(i);
         chooser.cmdOk.click();

@@ -10,6 +10,7 @@
 #include "tests/support/user_input.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QWidget>
 
 namespace extras_test {
@@ -50,6 +51,29 @@ TEST_F(FileListKeys, OpensWithNoFolderChosenAndTheArrowKeysChoose) {
     EXPECT_EQ(shown.txtGröße.text(), "100");
     test_support::pressKey(shown.lstDateien.widget(), Qt::Key_Down);
     EXPECT_EQ(shown.txtGröße.text(), "7");
+}
+
+// Clicking the chosen folder again lists its files anew with none chosen (the
+// size stays); clicking the chosen file again asks the file system again.
+TEST_F(FileListKeys, TheChosenFolderOrFileClickedAgainIsReadAnew) {
+    frmDateiLst& shown = openActive();
+    auto* folders = static_cast<QListWidget*>(shown.lstVerzeichnisse.widget());
+    auto* files = static_cast<QListWidget*>(shown.lstDateien.widget());
+    const QPoint firstFolder = folders->visualItemRect(folders->item(0)).center();
+    test_support::mouseClick(folders->viewport(), Qt::LeftButton, firstFolder);
+    ASSERT_EQ(shown.lstDateien.listCount(), 2);
+    const QPoint firstFile = files->visualItemRect(files->item(0)).center();
+    test_support::mouseClick(files->viewport(), Qt::LeftButton, firstFile);
+    EXPECT_EQ(shown.txtGröße.text(), "100");
+
+    folder.writeText("\\wav\\kurve.wav", QByteArray(40, 'x'));
+    test_support::mouseClick(files->viewport(), Qt::LeftButton, firstFile);
+    EXPECT_EQ(shown.txtGröße.text(), "40");
+
+    test_support::mouseClick(folders->viewport(), Qt::LeftButton, firstFolder);
+    EXPECT_EQ(shown.lstDateien.listCount(), 2);
+    EXPECT_EQ(shown.lstDateien.listIndex(), -1);
+    EXPECT_EQ(shown.txtGröße.text(), "40");
 }
 
 TEST_F(FileListKeys, EnterOrEscInEitherListClosesTheDialog) {

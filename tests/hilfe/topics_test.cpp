@@ -6,6 +6,7 @@
 
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +59,20 @@ TEST_F(TopicsTest, NothingIsRememberedBetweenChoices) {
     clickEntry(1);
     clickEntry(0);
     EXPECT_EQ(helpShown(), (std::vector<QString>{kFiles[0], kFiles[1], kFiles[0]}));
+}
+
+// The user closed the help page and wants it back: the topic selected already,
+// clicked or double-clicked, opens once more each time.
+TEST_F(TopicsTest, ChoosingTheSelectedTopicAgainOpensItAgain) {
+    showActive();
+    clickEntry(2);
+    clickEntry(2);
+    test_support::doubleClick(list()->viewport(), list()->visualItemRect(list()->item(2)).center());
+    pressKey(Qt::Key_Down);
+    clickEntry(3);
+    EXPECT_EQ(window().Liste.listIndex(), 3);
+    EXPECT_EQ(helpShown(), (std::vector<QString>{kFiles[2], kFiles[2], kFiles[2], kFiles[3], kFiles[3]}));
+    EXPECT_FALSE(fakes.cursor.waiting());
 }
 
 TEST_F(TopicsTest, TheArrowKeysOpenEveryEntryTheyLandOn) {

@@ -141,6 +141,76 @@ TEST_F(ListControlsTest, FilesAreClickedAndDoubleClicked) {
     EXPECT_EQ(form.events, (std::vector<QString>{"fil b.LVL", "fil a.lvl", "fil dbl a.lvl"}));
 }
 
+// The user chooses the entry already selected again with a click; the program
+// assigning the same index, the other mouse buttons and the bare area below the
+// entries choose nothing.
+TEST_F(ListControlsTest, AClickOnTheSelectedEntryChoosesItAgain) {
+    auto& form = instance<frmListen>();
+    form.show();
+    form.lstDateien.addItem("a.bmp");
+    form.lstDateien.addItem("b.bmp");
+    form.filDateien.setPath(real("lvlneu"));
+    struct Case {
+        const char* name;
+        ListControl& list;
+        QString entry;  // what its Click notes
+    };
+    for (const Case& c : {Case{"list box", form.lstDateien, "lst b.bmp"}, Case{"file list", form.filDateien, "fil b.LVL"}}) {
+        SCOPED_TRACE(c.name);
+        auto* list = static_cast<QListWidget*>(c.list.widget());
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        form.events.clear();
+        test_support::mouseClick(list->viewport(), Qt::LeftButton, second);
+        test_support::mouseClick(list->viewport(), Qt::LeftButton, second);
+        EXPECT_EQ(form.events, (std::vector<QString>{c.entry, c.entry}));
+
+        form.events.clear();
+        c.list.setListIndex(1);
+        test_support::mouseClick(list->viewport(), Qt::RightButton, second);
+        test_support::mouseClick(list->viewport(), Qt::LeftButton, {4, list->viewport()->height() - 4});
+        EXPECT_TRUE(form.events.empty());
+        EXPECT_EQ(c.list.listIndex(), 1);
+    }
+    // A double click on the selected file: its first press chooses it once more, then the double click.
+    auto* files = static_cast<QListWidget*>(form.filDateien.widget());
+    form.events.clear();
+    test_support::doubleClick(files->viewport(), files->visualItemRect(files->item(1)).center());
+    EXPECT_EQ(form.events, (std::vector<QString>{"fil b.LVL", "fil dbl b.LVL"}));
+}
+
+TEST_F(ListControlsTest, ReadingAgainKeepsTheSelectedEntryWhileItIsThere) {
+    auto& form = instance<frmListen>();
+    form.show();
+    form.dirVerzeichnisse.setPath(real("lvlneu"));  // the file list follows
+    form.filDateien.setListIndex(0);
+    form.dirVerzeichnisse.setListIndex(form.dirVerzeichnisse.currentEntry() + 2);  // "zweite", picked, not opened
+    form.events.clear();
+
+    ASSERT_TRUE(QFile(real("lvlneu/0erst.lvl")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(real("lvlneu")).mkdir("1neu"));
+    form.filDateien.refresh();
+    form.dirVerzeichnisse.refresh();
+    EXPECT_EQ(form.filDateien.listCount(), 3);
+    EXPECT_EQ(form.filDateien.fileName(), "a.lvl");
+    EXPECT_EQ(form.filDateien.listIndex(), 1);
+    EXPECT_EQ(static_cast<QListWidget*>(form.filDateien.widget())->currentRow(), 1);
+    EXPECT_EQ(form.dirVerzeichnisse.list(form.dirVerzeichnisse.listIndex()), real("lvlneu/zweite"));
+    EXPECT_EQ(form.dirVerzeichnisse.listCount(), form.dirVerzeichnisse.currentEntry() + 4);
+    EXPECT_TRUE(form.events.empty()) << "the choice did not change";
+
+    ASSERT_TRUE(QFile::remove(real("lvlneu/a.lvl")));
+    form.filDateien.refresh();
+    EXPECT_EQ(form.filDateien.listIndex(), -1);
+    EXPECT_EQ(form.filDateien.fileName(), "");
+    EXPECT_TRUE(static_cast<QListWidget*>(form.filDateien.widget())->selectedItems().isEmpty());
+
+    // A folder gone: its nearest existing parent, with Change.
+    ASSERT_TRUE(QDir(real("lvlneu")).removeRecursively());
+    form.dirVerzeichnisse.refresh();
+    EXPECT_EQ(form.dirVerzeichnisse.path(), QDir::cleanPath(dir_.path()));
+    EXPECT_EQ(form.events, std::vector<QString>{"dir " + QDir::cleanPath(dir_.path())});
+}
+
 TEST_F(ListControlsTest, AMissingFolderListsItsNearestParent) {
     auto& form = instance<frmListen>();
     form.load();

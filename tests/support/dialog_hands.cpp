@@ -12,7 +12,6 @@ void pickInChooser(platform::ScriptedModalLoop& modal, const QString& folder, co
     modal.script.push_back([folder, file](platform::Form& form) {
         auto& chooser = static_cast<pendix::frmLevelauswahl&>(form);
         chooser.dirVerzeichnisse.setPath(folder);
-        chooser.filDateien.refresh();  // files written since its last showing
         for (int i = 0; i < chooser.filDateien.listCount(); ++i)
             if (chooser.filDateien.list(i) == file) chooser.filDateien.setListIndex(i);
         ASSERT_EQ(chooser.filDateien.fileName(), file);
