@@ -91,6 +91,8 @@ public:
     // Opens in the centre of the screen.
     bool centered() const { return props_.centered; }
     void setCentered(bool centered) { props_.centered = centered; }
+    // Whether Enter has a button to press on this form.
+    bool hasDefaultButton() const { return defaultButton_ != nullptr; }
 
     // The top-level Qt widget while loaded, else nullptr (tests drive it).
     QWidget* window() const;

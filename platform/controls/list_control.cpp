@@ -1,6 +1,7 @@
 #include "list_control.h"
 
 #include "platform/controls/event_widget.h"
+#include "platform/form.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -47,9 +48,16 @@ protected:
         EventWidget::focusInEvent(event);
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
-    // Enter is the form's: it goes on to the window, which presses the default button.
+    // Enter is the form's: it goes on to the window, which presses the default
+    // button. On a form without one, Enter chooses the selected entry again.
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            const Form* form = owner() ? owner()->form() : nullptr;
+            if (form && !form->hasDefaultButton() && currentRow() >= 0 && onChosenAgain) {
+                onChosenAgain();
+                event->accept();
+                return;
+            }
             event->ignore();
             return;
         }

@@ -8,7 +8,8 @@
 // the user clicks the entry already selected: that chooses it again. Assigning
 // the index the list has already, or an arrow key at the list's end, raises
 // nothing. A double click raises one Click (its first press), then DblClick.
-// Enter is not the list's: it presses the form's default button.
+// Enter is not the list's: it presses the form's default button; on a form
+// without one it chooses the selected entry again.
 #include "platform/controls/control.h"
 
 #include <QStringList>

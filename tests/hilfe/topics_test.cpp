@@ -88,14 +88,17 @@ TEST_F(TopicsTest, TheArrowKeysOpenEveryEntryTheyLandOn) {
     EXPECT_FALSE(fakes.cursor.waiting());
 }
 
-TEST_F(TopicsTest, EnterInTheListOpensNothingMore) {
+// The window has no default button: Enter chooses the selected topic again, and
+// with none selected it chooses nothing.
+TEST_F(TopicsTest, EnterOpensTheSelectedTopicAgain) {
     showActive();
     pressKey(Qt::Key_Return);
     EXPECT_TRUE(fakes.help.shown.empty());
     pressKey(Qt::Key_Down);
     pressKey(Qt::Key_Return);
     pressKey(Qt::Key_Enter);
-    EXPECT_EQ(helpShown(), (std::vector<QString>{kFiles[0]}));
+    EXPECT_EQ(helpShown(), (std::vector<QString>{kFiles[0], kFiles[0], kFiles[0]}));
+    EXPECT_FALSE(fakes.cursor.waiting());
 }
 
 TEST_F(TopicsTest, WithNoEntrySelectedOnlyTheCursorChangesAndComesBack) {
