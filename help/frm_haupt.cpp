@@ -47,7 +47,9 @@ void frmHaupt::Form_Load() { passesFirstStartProbe(*this, nullptr); }
 
 void frmHaupt::Liste_Click() {
     platform::setWaitCursor();
-    if (const HelpTopic* topic = helpTopicAt(Liste.listIndex())) showHelpFile(CommonDialog, topic->file);
+    // The list keeps the keyboard, so the arrow keys go on from topic to topic.
+    if (const HelpTopic* topic = helpTopicAt(Liste.listIndex()))
+        showHelpFile(CommonDialog, topic->file, platform::HelpKeyboard::StaysWithAsker);
     platform::setDefaultCursor();
 }
 

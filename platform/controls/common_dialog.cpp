@@ -5,6 +5,8 @@
 
 namespace platform {
 
-void CommonDialog::showHelp() { services().helpViewer().show(resolvePath(props_.helpFile), props_.helpCommand); }
+void CommonDialog::showHelp(HelpKeyboard keyboard) {
+    services().helpViewer().show(resolvePath(props_.helpFile), props_.helpCommand, {form(), keyboard});
+}
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 //     CommonDialog.setHelpCommand(3);   // contents
 //     CommonDialog.showHelp();          // returns at once; the help viewer shows the file
 #include "platform/controls/component.h"
+#include "platform/services/services.h"
 
 #include <QString>
 
@@ -21,8 +22,8 @@ public:
     void setHelpCommand(int command) { props_.helpCommand = command; }
 
     // Hands the help file (resolved without regard to letter case) and the command
-    // to the help viewer service.
-    void showHelp();
+    // to the help viewer service, which opens beside the form this control lies on.
+    void showHelp(HelpKeyboard keyboard = HelpKeyboard::ToHelp);
 
 protected:
     void reset() override { props_ = Props{}; }

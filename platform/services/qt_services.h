@@ -9,10 +9,12 @@
 #include <memory>
 
 class QTextBrowser;
+class QUrl;
 class QWidget;
 
 namespace platform {
 
+class HelpBrowser;
 class SoundOutput;
 
 class QtMessageBox : public MessageBoxService {
@@ -25,18 +27,27 @@ public:
     QString ask(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
 
-// One modeless help window, reused for every file shown.
+// One modeless help window, reused for every file shown. It reads the file
+// within a bound and shows a notice naming it where it holds no page; it opens
+// beside the asking window (where the user moved it, it stays), titled with the
+// page's title and with the asker's icon. A link leads to another help page of
+// the help folder or, for the web and mail, to the link opener; any other is not
+// followed.
 class QtHelpViewer : public HelpViewer {
 public:
     QtHelpViewer();
     ~QtHelpViewer() override;
-    void show(const QString& file, int command) override;
-    QTextBrowser* browser() const { return browser_; }  // tests read what it shows
+    void show(const QString& file, int command, const HelpAsker& asker) override;
+    QTextBrowser* browser() const;  // tests read what it shows
     QWidget* window() const { return window_.get(); }
 
 private:
+    void showPage(const QString& file);
+    void follow(const QUrl& link);
+    void placeFor(const QWidget* asker);
+
     std::unique_ptr<QWidget> window_;
-    QTextBrowser* browser_;
+    HelpBrowser* browser_;
 };
 
 // Reads and checks the wave at every "Open"; the sound itself comes from the

@@ -35,12 +35,24 @@ public:
     virtual QString ask(const QString& prompt, const QString& title, const QString& defaultText) = 0;
 };
 
+// Where the keyboard is once a help file shows: in the help window, since help
+// chosen from a menu is there to be read, or still in the window that asked for
+// it (the help launcher's list, whose arrow keys go on from topic to topic).
+enum class HelpKeyboard { ToHelp, StaysWithAsker };
+
+// Who asks for a help file: the help window opens beside that window (or centred
+// on it), with its icon. No form: the help window opens centred on the screen.
+struct HelpAsker {
+    const Form* form = nullptr;
+    HelpKeyboard keyboard = HelpKeyboard::ToHelp;
+};
+
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
     // Shows a help file (an HTML document, whatever its name ends in) without
     // waiting. `command` 3 is "contents": the file from its beginning.
-    virtual void show(const QString& file, int command) = 0;
+    virtual void show(const QString& file, int command, const HelpAsker& asker) = 0;
 };
 
 class WavePlayer {

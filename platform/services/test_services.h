@@ -43,9 +43,12 @@ public:
     struct Shown {
         QString file;
         int command;
+        HelpAsker asker;
     };
     std::vector<Shown> shown;
-    void show(const QString& file, int command) override { shown.push_back({file, command}); }
+    void show(const QString& file, int command, const HelpAsker& asker) override {
+        shown.push_back({file, command, asker});
+    }
 };
 
 class RecordingWavePlayer : public WavePlayer {

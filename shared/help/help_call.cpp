@@ -5,12 +5,12 @@
 
 namespace pendix {
 
-void showHelpFile(platform::CommonDialog& dialog, std::string_view helpFile) {
+void showHelpFile(platform::CommonDialog& dialog, std::string_view helpFile, platform::HelpKeyboard keyboard) {
     platform::setWaitCursor();
     dialog.setHelpFile(platform::programFolder() +
                        QString::fromUtf8(helpFile.data(), static_cast<qsizetype>(helpFile.size())));
     dialog.setHelpCommand(platform::CommonDialog::kHelpContents);
-    dialog.showHelp();
+    dialog.showHelp(keyboard);
     platform::setDefaultCursor();
 }
 

@@ -11,7 +11,9 @@ namespace pendix {
 // `helpFile` as the programs write it ("\hilfe\pendix.hlp"). Under the wait
 // cursor: HelpFile becomes the program folder followed by it, HelpCommand 3
 // (contents), then ShowHelp. The viewer reports a missing file itself, so the
-// cursor always comes back.
-void showHelpFile(platform::CommonDialog& dialog, std::string_view helpFile);
+// cursor always comes back. The help window opens beside the dialog's window
+// and takes the keyboard, unless `keyboard` keeps it where it is.
+void showHelpFile(platform::CommonDialog& dialog, std::string_view helpFile,
+                  platform::HelpKeyboard keyboard = platform::HelpKeyboard::ToHelp);
 
 }  // namespace pendix

@@ -40,6 +40,8 @@ TEST_F(HelpMenusTest, EachHelpItemHandsItsFileToTheHelpViewerAtItsContents) {
         ASSERT_EQ(fakes.help.shown.size(), 1u);
         EXPECT_EQ(fakes.help.shown[0].file, platform::resolvePath(platform::programFolder() + help.file));
         EXPECT_EQ(fakes.help.shown[0].command, 3);
+        EXPECT_EQ(fakes.help.shown[0].asker.form, &window) << "beside the game";
+        EXPECT_EQ(fakes.help.shown[0].asker.keyboard, platform::HelpKeyboard::ToHelp) << "to be read";
         EXPECT_EQ(fakes.cursor.calls, (std::vector{Cursor::Wait, Cursor::Default}));
     }
 }

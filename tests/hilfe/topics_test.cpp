@@ -2,7 +2,9 @@
 // (nothing), closing the window, and the first start without the data.
 #include "tests/hilfe/hilfe_fixture.h"
 
+#include "help/help_topics.h"
 #include "shared/first_start/frm_beginn.h"
+#include "tests/support/real_viewers.h"
 
 #include "platform/application.h"
 #include "platform/paths.h"
@@ -51,6 +53,8 @@ TEST_F(TopicsTest, EachEntryClickedOpensItsHelpFileAtItsContents) {
     EXPECT_EQ(helpShown(), kFiles);
     EXPECT_FALSE(fakes.cursor.waiting());
     EXPECT_EQ(fakes.help.shown[0].file, folder.file("\\hilfe\\pendix.hlp")) << "the program folder's own file";
+    EXPECT_EQ(fakes.help.shown[0].asker.form, &window()) << "beside the list";
+    EXPECT_EQ(fakes.help.shown[0].asker.keyboard, platform::HelpKeyboard::StaysWithAsker);
 }
 
 TEST_F(TopicsTest, NothingIsRememberedBetweenChoices) {
@@ -86,6 +90,35 @@ TEST_F(TopicsTest, TheArrowKeysOpenEveryEntryTheyLandOn) {
     EXPECT_EQ(window().Liste.listIndex(), 0);
     EXPECT_EQ(helpShown(), (std::vector<QString>{kFiles[3], kFiles[2], kFiles[1], kFiles[0]}));
     EXPECT_FALSE(fakes.cursor.waiting());
+}
+
+// With the real help window open beside the list, the list keeps the keyboard:
+// each arrow key moves on to the next topic and shows its page.
+TEST_F(TopicsTest, WithTheRealViewerOpenTheArrowKeysGoOnThroughTheTopics) {
+    test_support::ServicesWithRealViewers real;
+    showActive();
+    clickEntry(0);
+    QApplication::processEvents();  // the window system tells which window is active now
+    ASSERT_TRUE(real.realHelp.window()->isVisible());
+    const auto expectTopic = [this](int row) {
+        SCOPED_TRACE(row);
+        QApplication::processEvents();
+        EXPECT_EQ(window().Liste.listIndex(), row);
+        const std::string_view entry = pendix::hilfe::kHelpTopics[static_cast<std::size_t>(row)].entry;
+        EXPECT_EQ(test_support::shownHelpText(), QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        EXPECT_EQ(QApplication::focusWidget(), list());
+    };
+    expectTopic(0);
+    for (int row = 1; row < 5; ++row) {
+        pressKey(Qt::Key_Down);
+        expectTopic(row);
+    }
+    for (int row = 3; row >= 0; --row) {
+        pressKey(Qt::Key_Up);
+        expectTopic(row);
+    }
+    EXPECT_TRUE(real.realHelp.window()->isVisible());
+    EXPECT_FALSE(real.cursor.waiting());
 }
 
 // The window has no default button: Enter chooses the selected topic again, and

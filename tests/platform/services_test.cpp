@@ -214,14 +214,14 @@ TEST_F(ServicesTest, AWaitWithNoWindowOnTheScreenShowsNoHourglass) {
 TEST_F(ServicesTest, TheHelpViewerShowsAFileFromItsBeginningOrSaysWhyNot) {
     QtHelpViewer viewer;
     const QString file = QDir(dir_.path()).filePath("hilfe/pendix.hlp");
-    viewer.show(file, CommonDialog::kHelpContents);
+    viewer.show(file, CommonDialog::kHelpContents, {});
     EXPECT_TRUE(viewer.browser()->toPlainText().contains("wurde nicht gefunden")) << viewer.browser()->toPlainText().toStdString();
 
     QFile help(file);
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.write("<html><head><meta charset=\"utf-8\"></head><body><h1>Hilfe zu Pendix</h1><p>Straße</p></body></html>");
     help.close();
-    viewer.show(file, CommonDialog::kHelpContents);
+    viewer.show(file, CommonDialog::kHelpContents, {});
     EXPECT_TRUE(viewer.browser()->toPlainText().startsWith("Hilfe zu Pendix"));
     EXPECT_TRUE(viewer.browser()->toPlainText().contains("Straße"));
     EXPECT_TRUE(viewer.window()->isVisible());
@@ -229,8 +229,8 @@ TEST_F(ServicesTest, TheHelpViewerShowsAFileFromItsBeginningOrSaysWhyNot) {
     // A pipe in its place is not opened: the browser would wait for a writer for ever.
     ASSERT_TRUE(QFile::remove(file));
     ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-    viewer.show(file, CommonDialog::kHelpContents);
-    EXPECT_TRUE(viewer.browser()->toPlainText().contains("ist keine gewöhnliche Datei"))
+    viewer.show(file, CommonDialog::kHelpContents, {});
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains("ist eine Pipe, keine gewöhnliche Datei"))
         << viewer.browser()->toPlainText().toStdString();
 }
 

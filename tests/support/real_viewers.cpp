@@ -27,7 +27,7 @@ void expectShownHelp(const DamagedFile& damaged, std::string_view file) {
         if (damaged.damage == Damage::Missing || damaged.damage == Damage::FileInstead || !breaksItself(damaged, file))
             expected = "“ wurde nicht gefunden.";
         else if (damaged.damage == Damage::FolderInstead)
-            expected = "“ ist keine gewöhnliche Datei.";
+            expected = "“ ist ein Ordner, keine gewöhnliche Datei.";
         else if (damaged.damage == Damage::Empty)
             expected = "“ ist leer.";
     }

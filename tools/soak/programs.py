@@ -12,6 +12,12 @@ class Opener:
     # steps(attempt) -> list of ("key", spec) / ("click", (x_twips, y_twips))
     steps: object
     how: str
+    # The titles the window opened may show (the help window is titled with its
+    # page's title); none: `title` alone.
+    shows: tuple = ()
+
+    def window_titles(self):
+        return self.shows or (self.title,)
 
 
 @dataclass
@@ -27,7 +33,8 @@ def _keys(*specs):
 
 
 def _help_topic(attempt):
-    # The first opening clicks the first topic; then each arrow moves to a neighbour, which opens it.
+    # The first opening clicks the first topic; then each arrow moves to a neighbour, which opens it
+    # (the first two topics in turn).
     if attempt == 0:
         return [("click", (1800 + 1500, 1920 + 120))]
     return [("key", "Down" if attempt % 2 else "Up")]
@@ -45,16 +52,17 @@ PROGRAMS = {
         Opener("Datei - Info", _keys("ctrl+d"), "Ctrl+D"),
         Opener("Levelauswahl", _keys("F11"), "F11"),
         Opener("Geschwindigkeit", _keys("ctrl+g"), "Ctrl+G"),
-        Opener("Hilfe", _keys("ctrl+h"), "Ctrl+H"),
+        Opener("Hilfe zu Pendix", _keys("ctrl+h"), "Ctrl+H"),
     ]),
     "Editor": ProgramInfo("Editor", "Editor zu Pendix", 10860, [
         Opener("Info", _keys("ctrl+i"), "Ctrl+I"),
         Opener("Datei - Info", _keys("ctrl+d"), "Ctrl+D"),
         Opener("Levelauswahl", _keys("F4"), "F4"),
         Opener("Verwendete Objekte zählen", _count_window, "tab Start / Ende, button"),
-        Opener("Hilfe", _keys("ctrl+h"), "Ctrl+H"),
+        Opener("Hilfe zum Editor zu Pendix", _keys("ctrl+h"), "Ctrl+H"),
     ]),
     "Hilfe": ProgramInfo("Hilfe", "Hilfe", 5685, [
-        Opener("Hilfe", _help_topic, "a topic in the list"),
+        Opener("Hilfeseite", _help_topic, "a topic in the list",
+               shows=("Hilfe zu Pendix", "Hilfe zu den verwendeten Objekten")),
     ]),
 }

@@ -311,7 +311,7 @@ class Worker:
             self.wait(0.1)
             before = set(self.present)
             self.do_steps(opener.steps(attempt))
-            appeared = lambda: [w for w, l in self.present.items() if l == opener.title and w not in before]
+            appeared = lambda: [w for w, l in self.present.items() if l in opener.window_titles() and w not in before]
             if not self.wait(4.0, lambda: bool(appeared())):
                 failures += 1
                 self.close_all_but_main()
