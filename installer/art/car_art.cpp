@@ -18,16 +18,34 @@ double headingDegrees(int direction) {
     return direction >= 1 && direction <= 8 ? kAngles[direction - 1] : 0;
 }
 
-QImage overlayBase() {
+// The overlays lie over the board's street tiles, which show wherever a picture has
+// the board green: so everything but the car or the arrow is that green. The shape
+// is drawn on a clear layer first; a pixel it covers only in part is mixed with the
+// asphalt it stands on, and one it barely touches stays green, so that no green or
+// dark seam rims the shape on the road.
+QImage onBoardGreen(const QImage& layer) {
+    constexpr int kBarelyTouched = 64;  // of 255
     QImage img(kOverlaySize, kOverlaySize, QImage::Format_RGB32);
     img.fill(kBoardGreen);
+    const QRgb road = kAsphalt.rgb();
+    const auto mix = [](int shape, int under, int alpha) { return (shape * alpha + under * (255 - alpha) + 127) / 255; };
+    for (int y = 0; y < kOverlaySize; ++y)
+        for (int x = 0; x < kOverlaySize; ++x) {
+            const QRgb px = layer.pixel(x, y);
+            const int alpha = qAlpha(px);
+            if (alpha < kBarelyTouched) continue;
+            QRgb shown = qRgb(mix(qRed(px), qRed(road), alpha), mix(qGreen(px), qGreen(road), alpha),
+                              mix(qBlue(px), qBlue(road), alpha));
+            if (shown == kBoardGreen.rgb()) shown = qRgb(0, 127, 0);  // never see-through by chance
+            img.setPixel(x, y, shown);
+        }
     return img;
 }
 
-void drawRoadPatch(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(kAsphalt);
-    p.drawRoundedRect(QRectF(1, 1, kOverlaySize - 2, kOverlaySize - 2), 4, 4);
+QImage clearLayer() {
+    QImage layer(kOverlaySize, kOverlaySize, QImage::Format_ARGB32);
+    layer.fill(Qt::transparent);
+    return layer;
 }
 
 // A small red car seen from above, heading up, centred on the origin.
@@ -73,31 +91,16 @@ void drawCar(QPainter& p) {
     p.drawRect(QRectF(2.2, 8.6, 2.2, 0.9));
 }
 
-// A thin chequered frame: the finish line around the car that has arrived.
-void drawFinishFrame(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    constexpr int kSquare = 2;
-    for (int i = 0; i < kOverlaySize; i += kSquare)
-        for (int edge = 0; edge < 4; ++edge) {
-            const int k = i / kSquare;
-            p.setBrush(k % 2 ? QColor(20, 20, 20) : QColor(Qt::white));
-            switch (edge) {
-                case 0: p.drawRect(i, 0, kSquare, kSquare); break;
-                case 1: p.drawRect(i, kOverlaySize - kSquare, kSquare, kSquare); break;
-                case 2: p.drawRect(0, i, kSquare, kSquare); break;
-                default: p.drawRect(kOverlaySize - kSquare, i, kSquare, kSquare); break;
-            }
-        }
-}
-
+// A golden glow just around the car that has arrived, heading up, centred on the
+// origin; the end cell's own chequered band shows beside it.
 void drawGoldenGlow(QPainter& p) {
-    QRadialGradient glow(QPointF(kCentre, kCentre), 12.0);
+    QRadialGradient glow(QPointF(0, 0), 11.0);
     glow.setColorAt(0.0, QColor(255, 236, 130));
-    glow.setColorAt(0.55, QColor(246, 190, 40));
-    glow.setColorAt(1.0, QColor(150, 110, 40));
+    glow.setColorAt(0.6, QColor(246, 190, 40));
+    glow.setColorAt(1.0, QColor(190, 130, 30));
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
-    p.drawRoundedRect(QRectF(2, 2, kOverlaySize - 4, kOverlaySize - 4), 4, 4);
+    p.drawRoundedRect(QRectF(-7.5, -10.5, 15.0, 21.0), 5.5, 5.5);
 }
 
 // A bold arrow heading up, centred on the origin.
@@ -111,35 +114,33 @@ QPolygonF arrowShape() {
 }  // namespace
 
 QImage carImage(int direction, bool onEndCell) {
-    QImage img = overlayBase();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (onEndCell) {
-        drawFinishFrame(p);
-        drawGoldenGlow(p);
-    } else {
-        drawRoadPatch(p);
+    QImage layer = clearLayer();
+    {
+        QPainter p(&layer);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(kCentre, kCentre);
+        p.rotate(headingDegrees(direction));
+        if (onEndCell) drawGoldenGlow(p);
+        drawCar(p);
     }
-    p.translate(kCentre, kCentre);
-    p.rotate(headingDegrees(direction));
-    drawCar(p);
-    return img;
+    return onBoardGreen(layer);
 }
 
 QImage exitArrowImage(int direction) {
-    QImage img = overlayBase();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawRoadPatch(p);
-    p.translate(kCentre, kCentre);
-    p.rotate(headingDegrees(direction));
-    QLinearGradient fill(0, -9, 0, 9);
-    fill.setColorAt(0.0, QColor(150, 240, 255));
-    fill.setColorAt(1.0, QColor(130, 70, 255));
-    p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(fill);
-    p.drawPolygon(arrowShape());
-    return img;
+    QImage layer = clearLayer();
+    {
+        QPainter p(&layer);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(kCentre, kCentre);
+        p.rotate(headingDegrees(direction));
+        QLinearGradient fill(0, -9, 0, 9);
+        fill.setColorAt(0.0, QColor(150, 240, 255));
+        fill.setColorAt(1.0, QColor(130, 70, 255));
+        p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(fill);
+        p.drawPolygon(arrowShape());
+    }
+    return onBoardGreen(layer);
 }
 
 }  // namespace pendix::installer

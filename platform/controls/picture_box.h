@@ -5,7 +5,9 @@
 // unless made transparent for the mouse: then presses, releases and clicks go to
 // whatever lies beneath (the board's tile buttons under their overlays). A picture
 // box that is a mark over other controls (the board's overlays) may be told to
-// let what lies beneath show through while it has no picture.
+// show what lies beneath wherever it would show its back colour: all of it while
+// it has no picture, and the pixels of its picture that have the back colour, so
+// that the car sits on its street rather than in a box.
 #include "platform/controls/control.h"
 #include "platform/picture.h"
 
@@ -17,8 +19,8 @@ public:
     void setPicture(Picture picture);  // by value: a picture just loaded is moved in
     bool mouseTransparent() const { return props_.mouseTransparent; }
     void setMouseTransparent(bool transparent);
-    bool clearWhenEmpty() const { return props_.clearWhenEmpty; }
-    void setClearWhenEmpty(bool clear);
+    bool seeThroughBack() const { return props_.seeThroughBack; }
+    void setSeeThroughBack(bool seeThrough);
 
 protected:
     PictureControl() = default;
@@ -34,9 +36,9 @@ private:
     struct Props {
         Picture picture;
         bool mouseTransparent = false;
-        bool clearWhenEmpty = false;
+        bool seeThroughBack = false;
     };
-    void fillBack();
+    void applyLook();
     Props props_;
 };
 

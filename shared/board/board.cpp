@@ -43,8 +43,9 @@ void designRow(platform::Band& band, int row, platform::ControlArray<platform::G
         overlay.setTag(QStringLiteral("0"));
         // The car or an arrow covers the cell's centre, where the user clicks the cell itself.
         overlay.setMouseTransparent(true);
-        // An overlay shown without a picture (a start without a direction) must not hide the tile.
-        overlay.setClearWhenEmpty(true);
+        // The tile shows around the car or the arrow, and wholly where an overlay shown
+        // without a picture (a start without a direction) lies.
+        overlay.setSeeThroughBack(true);
     }
 }
 

@@ -34,7 +34,9 @@ platform::Rect boardRowRect(int row);
 // The board, row by row: each row on its band `rows`(row), its 25 tile buttons
 // (green, tag "0"), then its 25 overlays above them (green, no border, hidden,
 // tag "0"). The overlays let the mouse through to their tile buttons, and show
-// nothing where they have no picture. Rows on bands of their own keep every
+// the tile wherever they would show their green: around the car or the arrow
+// (the installer paints the pictures' background in that green), and wholly
+// while they have no picture. Rows on bands of their own keep every
 // repaint of a cell to its row (see platform/controls/band.h).
 void designBoard(platform::ControlArray<platform::Band>& rows, platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);

@@ -3,6 +3,8 @@
 #include "board_fixture.h"
 
 #include "editor/palette_layout.h"
+#include "shared/board/board.h"
+#include "tests/support/overlay_look.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -503,6 +505,23 @@ TEST_F(BoardTest, TheFirstStartHidesCellZerosOverlayButNotATargetArrowThere) {
     EXPECT_TRUE(editor.pic(0).visible());
     EXPECT_EQ(editor.pic(0).picture().sourcePath(), kArrows[1]);
     EXPECT_EQ(editor.pic(0).tag(), "0251");
+    expectNoMessage();
+}
+
+TEST_F(BoardTest, ArrowsAndTheCarSitOnTheirStreets) {
+    // Around the arrow and the car the street beneath shows: its edge lines and lane marks.
+    composeMarkedRow();  // target 54 and start 52 on straight streets
+    const auto expectOnItsTile = [this](int cell, const std::string& what) {
+        const test_support::OverlayLook look = test_support::lookAtOverlay(editor, editor.pic(cell));
+        EXPECT_EQ(test_support::pixelsOffTheirTile(look, pendix::kBoardGreen), std::vector<std::string>{}) << what;
+        EXPECT_EQ(test_support::rimHidingTheTile(look, 2), std::vector<std::string>{}) << what;
+    };
+    expectOnItsTile(52, "car");
+    for (int turns = 0; turns < 5; ++turns) {  // up, then down, right, left and the first slant
+        expectOnItsTile(54, editor.pic(54).picture().sourcePath().toStdString());
+        clickCell(54);
+    }
+    EXPECT_EQ(editor.pic(54).picture().sourcePath(), kArrows[6]);
     expectNoMessage();
 }
 

@@ -22,7 +22,7 @@ TEST_F(EditorTest, WindowAndTabsStandAsDesigned) {
     EXPECT_EQ(editor.cmd(0).rect(), (Rect{120, 1080, 615, 615}));
     EXPECT_EQ(editor.pic(399).rect(), (Rect{14640, 10200, 375, 375}));
     // After "Neu" the start overlay is shown without a car: it must not hide the tile beneath.
-    for (int i = 0; i < 400; ++i) EXPECT_TRUE(editor.pic(i).clearWhenEmpty()) << i;
+    for (int i = 0; i < 400; ++i) EXPECT_TRUE(editor.pic(i).seeThroughBack()) << i;
     EXPECT_EQ(editor.SSTab.rect(), (Rect{120, 0, 15015, 1095}));
     const char* const captions[] = {"Name",  "Start / Ende", "Straßen",     "Gesp. Straßen", "Bäume", "Blumen",
                                     "Häuser", "Sport",       "Tiere",       "Animationen",   "Transporter"};

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,25 @@ TEST(WrittenFiles, StreetsMeetTheirNeighboursAtTheCellEdges) {
     EXPECT_EQ(straight.pixel(15, 0), straight.pixel(15, 39));
     for (const auto& [x, y] : {std::pair{15, 0}, std::pair{15, 39}, std::pair{0, 15}, std::pair{39, 15}})
         EXPECT_EQ(crossing.pixel(x, y), straight.pixel(15, 0)) << x << "," << y;
+}
+
+TEST(WrittenFiles, CarsAndArrowsStandOnTheGreenTheBoardLetsThrough) {
+    // Around the car or the arrow every pixel is the board green, which the board's
+    // overlays show as the street beneath: no box of another colour around the shape.
+    const QRgb green = qRgb(0, 128, 0);
+    for (int d = kFirstDirection; d <= kLastDirection; ++d)
+        for (const std::string& path : {carBitmap(d), carOnEndBitmap(d), arrowBitmap(d)}) {
+            const QImage image(findInFolder(firstRun(), path));
+            ASSERT_EQ(image.size(), QSize(25, 25)) << path;
+            int rim = 0;
+            for (int y = 0; y < 25; ++y)
+                for (int x = 0; x < 25; ++x) {
+                    const bool nearEdge = std::min({x, y, 24 - x, 24 - y}) < 2;
+                    if (nearEdge && image.pixel(x, y) != green) ++rim;
+                }
+            EXPECT_EQ(rim, 0) << path << ": pixels of the outer two rows and columns that hide the street";
+            EXPECT_NE(image.pixel(12, 12), green) << path << ": the shape itself";
+        }
 }
 
 TEST(WrittenFiles, EachFileIsWrittenOnceUnderOneSpelling) {

@@ -14,6 +14,7 @@
 #include "tests/support/user_input.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -303,28 +304,47 @@ TEST_F(FormTest, APictureTransparentForTheMouseLetsClicksThroughToTheButtonBenea
     EXPECT_EQ(form.clicks, (std::vector<std::string>{"pic1"}));
 }
 
-TEST_F(FormTest, AMarkWithoutAPictureLetsWhatLiesBeneathShowThrough) {
+TEST_F(FormTest, AMarkShowsWhatLiesBeneathWhereItWouldShowItsBackColour) {
     auto& form = instance<frmProbe>();
     form.show();
-    form.cmd(0).setBackColor(QColor(200, 0, 0));
-    form.pic(0).setBackColor(QColor(0, 128, 0));
-    form.pic(1).setBackColor(QColor(0, 128, 0));
-    form.cmd(1).setBackColor(QColor(200, 0, 0));
-    form.pic(0).setClearWhenEmpty(true);
-    // The colour the user sees at the middle of each button, the picture boxes lying above them.
-    const auto seenAt = [&form](int cell) {
-        QWidget* button = form.cmd(cell).widget();
+    const QColor red(200, 0, 0), green(0, 128, 0), blue(0, 0, 255);
+    for (int cell : {0, 1}) {
+        form.cmd(cell).setBackColor(red);
+        form.pic(cell).setBackColor(green);
+    }
+    form.pic(0).setSeeThroughBack(true);
+    // The colour the user sees at a point of a picture box, measured from its top left
+    // corner; the picture boxes lie above the middle of the buttons.
+    const auto seenAt = [&form](int cell, QPoint at) {
         const QImage shot = form.clientArea()->grab().toImage();
-        return shot.pixelColor(button->geometry().center());
+        return shot.pixelColor(form.pic(cell).widget()->geometry().topLeft() + at);
     };
-    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));  // the empty mark shows nothing
-    EXPECT_EQ(seenAt(1), QColor(0, 128, 0));  // a plain picture box fills with its back colour
-    QPixmap blue(25, 25);
-    blue.fill(QColor(0, 0, 255));
-    form.pic(0).setPicture(drawnPicture(QStringLiteral("blue"), blue));
-    EXPECT_EQ(seenAt(0), QColor(0, 0, 255));
+    const QPoint corner(1, 1), middle(12, 12);
+    EXPECT_EQ(seenAt(0, middle), red);    // the empty mark shows nothing
+    EXPECT_EQ(seenAt(1, middle), green);  // a plain picture box fills with its back colour
+
+    // A car on the back colour: the mark shows the button around it, the plain box its green.
+    QPixmap car(25, 25);
+    car.fill(green);
+    QPainter(&car).fillRect(8, 4, 9, 17, blue);
+    for (int cell : {0, 1}) form.pic(cell).setPicture(drawnPicture(QStringLiteral("car"), car));
+    EXPECT_EQ(seenAt(0, middle), blue);
+    EXPECT_EQ(seenAt(0, corner), red);
+    EXPECT_EQ(seenAt(1, middle), blue);
+    EXPECT_EQ(seenAt(1, corner), green);
+
+    // A picture of one colour with nothing of the back colour covers all it lies over.
+    QPixmap plain(25, 25);
+    plain.fill(blue);
+    form.pic(0).setPicture(drawnPicture(QStringLiteral("blue"), plain));
+    EXPECT_EQ(seenAt(0, corner), blue);
+    // The back colour changed: the new one is what lets the button through.
+    form.pic(0).setPicture(drawnPicture(QStringLiteral("car"), car));
+    form.pic(0).setBackColor(blue);
+    EXPECT_EQ(seenAt(0, corner), green);
+    EXPECT_EQ(seenAt(0, middle), red);
     form.pic(0).setPicture({});
-    EXPECT_EQ(seenAt(0), QColor(200, 0, 0));
+    EXPECT_EQ(seenAt(0, middle), red);
 }
 
 TEST_F(FormTest, TimersTickOnlyWhenEnabledOnALoadedForm) {
