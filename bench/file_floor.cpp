@@ -45,4 +45,10 @@ void AgainstFloor::report(benchmark::State& state, const char* name) const {
     state.counters["files"] = static_cast<double>(floor_.count());
 }
 
+void AgainstFloor::reportBeside(benchmark::State& state, const char* name, const char* ratioName,
+                                double totalNs) const {
+    state.counters[name] = totalNs / static_cast<double>(state.iterations()) / 1e6;
+    state.counters[ratioName] = totalNs / floorNs_;
+}
+
 }  // namespace bench

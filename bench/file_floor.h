@@ -32,6 +32,9 @@ public:
     void measure(benchmark::State& state, const std::function<std::int64_t()>& figure);
     // The figure as `name`, "floor_ms" (both in ms per iteration), "ratio" and "files".
     void report(benchmark::State& state, const char* name) const;
+    // Another figure of the same iterations, `totalNs` over all of them, as `name`
+    // in ms per iteration and its ratio to the floor as `ratioName`.
+    void reportBeside(benchmark::State& state, const char* name, const char* ratioName, double totalNs) const;
 
 private:
     std::int64_t readFloor();

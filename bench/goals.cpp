@@ -28,6 +28,19 @@ const Run* figureRun(const std::vector<Run>& runs, const std::string& benchmark)
     return single;
 }
 
+// "wall 250.1 ms against 150.2 ms, 1.665 x", or nothing.
+std::string besideText(const Goal& goal, const Run& run) {
+    if (goal.besideCounter.empty()) return {};
+    const auto value = counterOf(run, goal.besideCounter);
+    const auto peer = counterOf(run, goal.besidePeerCounter);
+    const auto ratio = counterOf(run, goal.besideRatioCounter);
+    if (!value || !peer || !ratio) return {};
+    char text[96];
+    std::snprintf(text, sizeof text, "%s %.2f %s against %.2f %s, %.3f x", goal.besideName.c_str(), *value,
+                  goal.unit.c_str(), *peer, goal.unit.c_str(), *ratio);
+    return text;
+}
+
 bool ranAtAll(const std::vector<Run>& runs, const std::string& benchmark) {
     for (const Run& run : runs)
         if (run.run_name.function_name == benchmark) return true;
@@ -40,6 +53,8 @@ std::vector<Goal> allGoals() {
     std::vector<Goal> goals = {
         {"ClearBoardAndLoadLevel", "ClearBoard + LoadLevel, 400 tiles", "load_ms", "ms", "floor", "floor_ms", "ratio",
          true, 2},
+        {"ClearBoardAndLoadLevel", "the same load with its paint", "painted_ms", "ms", "floor", "floor_ms",
+         "painted_ratio", true, std::nullopt},
         {"AnimationTick", "animation tick of 400 cells, painted", "tick_ms", "ms", "", "", "", true, 10},
         {"CarStepsThroughTimer", "car steps at 1 ms over level 9", "steps_per_s", "/s", "empty timer", "empty_per_s",
          "ratio", false, 0.97},
@@ -51,8 +66,9 @@ std::vector<Goal> allGoals() {
         {"EditorCountWindow", "Editor: count window on a full board", "count_ms", "ms", "", "", "", true, 60},
     };
     for (const Program& program : programs()) {
-        goals.push_back({startBenchmarkName(program), program.executable + " start to painted window", "start_ms", "ms",
-                         "bare window", "bare_ms", "ratio", true, 1.5});
+        goals.push_back({startBenchmarkName(program), program.executable + " start, processor time", "start_cpu_ms",
+                         "ms", "bare window", "bare_cpu_ms", "cpu_ratio", true, 1.5, "wall", "start_ms", "bare_ms",
+                         "wall_ratio"});
         goals.push_back(
             {memoryBenchmarkName(program), program.executable + " peak memory", "peak_MB", "MB", "", "", "", true, 80});
     }
@@ -67,7 +83,8 @@ void GoalReporter::ReportRuns(const std::vector<Run>& runs) {
 bool GoalReporter::printGoals(const std::string& platform) const {
     bool allMet = true;
     std::printf("\nGoals (medians; Qt platform: %s)\n", platform.c_str());
-    std::printf("%-42s %12s   %-26s %8s   %-18s %s\n", "figure", "measured", "against", "ratio", "goal", "");
+    std::printf("%-42s %12s   %-26s %8s   %-18s %-8s %s\n", "figure", "measured", "against", "ratio", "goal", "",
+                "beside it");
     for (const Goal& goal : allGoals()) {
         if (!ranAtAll(runs_, goal.benchmark)) continue;
         const Run* run = figureRun(runs_, goal.benchmark);
@@ -89,8 +106,8 @@ bool GoalReporter::printGoals(const std::string& platform) const {
         else
             std::snprintf(limit, sizeof limit, "none");
         const char* verdict = !run ? "MISSED (failed)" : !goal.limit ? "" : met ? "met" : "MISSED";
-        std::printf("%-42s %12s   %-26s %8s   %-18s %s\n", goal.figure.c_str(), measured, against, ratioText, limit,
-                    verdict);
+        std::printf("%-42s %12s   %-26s %8s   %-18s %-8s %s\n", goal.figure.c_str(), measured, against, ratioText,
+                    limit, verdict, run ? besideText(goal, *run).c_str() : "");
     }
     return allMet;
 }

@@ -20,6 +20,12 @@ struct Goal {
     std::string ratioCounter; // empty: the goal is on the value itself
     bool atMost = true;       // the value (or ratio) must not exceed the limit; else it must reach it
     std::optional<double> limit;  // none: the figure is only printed
+    // A second measure of the same figure, printed beside it but not judged
+    // (the wall clock beside processor time): its name, value, peer's value and ratio.
+    std::string besideName = {};
+    std::string besideCounter = {};
+    std::string besidePeerCounter = {};
+    std::string besideRatioCounter = {};
 };
 
 // Every goal of the suite, the programs' included.
@@ -28,8 +34,11 @@ std::vector<Goal> allGoals();
 // Prints the usual console table and keeps every run for the goal table.
 class GoalReporter : public benchmark::ConsoleReporter {
 public:
+    // The table in plain text: its lines go into logs and notes.
+    GoalReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override;
-    // One line per goal whose benchmark ran: figure, peer, ratio, goal, met or not.
+    // One line per goal whose benchmark ran: figure, peer, ratio, goal, met or
+    // not, and the measure beside it.
     // False when any of them is missed.
     bool printGoals(const std::string& platform) const;
 

@@ -17,10 +17,12 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     platform::Application app(argc, argv, QStringLiteral("Pendix"));
     if (!bench::useProgramFolder()) return 1;
-    bench::registerProgramBenchmarks();
+    bench::StartPhaseTable phases;
+    bench::registerProgramBenchmarks(phases);
     bench::GoalReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     reporter.printGoals(QGuiApplication::platformName().toStdString());
+    phases.print();
     return 0;
 }

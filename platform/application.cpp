@@ -4,6 +4,8 @@
 #include "platform/panel_style.h"
 #include "platform/services/qt_services.h"
 
+#include <QFontDatabase>
+
 #include <stdexcept>
 
 namespace platform {
@@ -31,6 +33,14 @@ Application::Application(int& argc, char** argv, const QString& title)
     qt_.installEventFilter(keys_.get());
     QApplication::setStyle(new PanelCachingStyle);  // the application owns it
     previousServices_ = installServices(services_.get());
+    if (startPhases_.on()) {
+        startPhases_.mark("qt");
+        // Qt reads the font database once, at the first text it measures, deep in
+        // some window's making; with the log on it is read here, so that its time
+        // shows as a step of its own.
+        QFontDatabase::families();
+        startPhases_.mark("fonts");
+    }
 }
 
 Application::~Application() {
@@ -50,6 +60,11 @@ void Application::dropInstances() {
 }
 
 void dropInstances() { Application::current().dropInstances(); }
+
+StartPhases* startPhases() {
+    Application* application = currentApplication();
+    return application && application->startPhases().on() ? &application->startPhases() : nullptr;
+}
 
 QString programTitle() { return currentApplication() ? currentApplication()->title() : QString(); }
 

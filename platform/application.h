@@ -11,6 +11,7 @@
 // windows (key preview) and owns the windows' single instances, which it
 // destroys before the QApplication.
 #include "platform/form.h"
+#include "platform/start_phases.h"
 
 #include <QApplication>
 #include <QString>
@@ -55,7 +56,11 @@ public:
     void setMainFormAccess(std::function<Form&()> access) { mainFormAccess_ = std::move(access); }
     const std::function<Form&()>& mainFormAccess() const { return mainFormAccess_; }
 
+    // Where the start spends its time, when asked for (see start_phases.h).
+    StartPhases& startPhases() { return startPhases_; }
+
 private:
+    StartPhases startPhases_;
     // What Qt reads from the environment as it starts, settled before it does.
     struct BeforeQt {
         BeforeQt();

@@ -2,8 +2,11 @@
 // Reading a file's bytes: only a regular file (or a link to one) is read, since a
 // named pipe would hold the program until some writer comes and a device may
 // never end, and never more than a bound is read. A file is opened without
-// waiting and looked at once open, before anything is read. Text files, pictures
-// and waves all come through here.
+// waiting and read at once from its start by a positioned read, which a pipe or a
+// terminal refuses without giving up its bytes; whenever that read does not end in
+// a whole file (it fails, brings nothing or fills its buffer), the open file is
+// looked at before anything more is read. Text files, pictures and waves all come
+// through here.
 #include <QString>
 
 #include <cstddef>
@@ -38,8 +41,8 @@ FileFailure readRegularFile(const QString& realPath, std::size_t maxBytes, std::
 // window hands over, found as resolvePath finds it (`foundAt`, if given, gets
 // where). The path as written is opened first, as the stored letter case nearly
 // always matches; only when it names no regular file are folders read for
-// another letter case. A file so costs four system calls: open, the look at the
-// open file, one read and close.
+// another letter case. A file of up to 64 KiB so costs three system calls:
+// open, one read and close.
 FileFailure readDataFile(std::string_view dataPath, std::size_t maxBytes, std::string& bytes,
                          const EnoughBytes& enough = {});
 FileFailure readFileAt(const QString& path, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough = {},

@@ -7,6 +7,7 @@
 #include "platform/controls/menu_item.h"
 #include "platform/form_window.h"
 #include "platform/services/services.h"
+#include "platform/start_phases.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -34,6 +35,7 @@ QWidget* Form::clientArea() const { return window_ ? window_->client() : nullptr
 
 void Form::load() {
     if (loaded_) return;
+    markStartPhase("window");
     props_ = Props{};
     defaultButton_ = cancelButton_ = nullptr;
     window_ = new detail::FormWindow(*this);
@@ -48,8 +50,10 @@ void Form::load() {
     window_->setWindowTitle(props_.caption);
     if (!props_.icon.isEmpty()) window_->setWindowIcon(props_.icon.icon());
     applyWindowSize();
+    markStartPhase("controls");
 
     Form_Load();
+    markStartPhase("loaded");
 }
 
 void Form::show() {
@@ -65,6 +69,7 @@ void Form::show() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    markStartPhase("shown");
 }
 
 void Form::showModal() {

@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include "platform/file_reading.h"
+#include "platform/start_phases.h"
 
 #include <QBuffer>
 #include <QIconEngine>
@@ -243,16 +244,19 @@ QIcon Picture::icon() const {
 
 Picture loadPicture(std::string_view dataPath) {
     if (dataPath.empty()) return {};
+    const PictureTiming timing;
     return PictureReader::readOrBlank(pathText(dataPath), pictureBytesOf(dataPath));
 }
 
 std::optional<Picture> tryLoadPicture(std::string_view dataPath) {
     if (dataPath.empty()) return std::nullopt;
+    const PictureTiming timing;
     return PictureReader::read(pathText(dataPath), pictureBytesOf(dataPath));
 }
 
 Picture loadPictureFile(const QString& path) {
     if (path.isEmpty()) return {};
+    const PictureTiming timing;
     return PictureReader::readOrBlank(path, pictureBytesAt(path));
 }
 
@@ -266,6 +270,7 @@ Picture drawnPicture(const QString& name, const QPixmap& pixmap) {
 
 std::optional<Picture> tryLoadPictureFile(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
+    const PictureTiming timing;
     return PictureReader::read(path, pictureBytesAt(path));
 }
 

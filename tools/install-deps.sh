@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the tools need, and only
 # those that are missing, so a repeated `make` stays quick and quiet.
 # `install-deps.sh bench` adds what only the benchmarks need: a real X server
-# without a screen, input for the programs under it, and the X client headers.
+# without a screen, a window manager on it, input for the programs under it, and
+# the X client headers.
 # With package names as arguments it installs those instead (`make soak` names its own).
 set -euo pipefail
 packages=(
@@ -13,7 +14,7 @@ packages=(
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = bench ]; then
-  packages+=(xvfb xdotool libxcb1-dev)
+  packages+=(xvfb openbox xdotool libxcb1-dev)
 elif [ $# -gt 0 ]; then
   packages=("$@")
 fi

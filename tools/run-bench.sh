@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `make bench`: a Release build in <build>-bench/ with its own program folder,
 # then the benchmarks, each figure beside its goal: the window figures once on
-# the offscreen platform, and every figure under Xvfb, a real X server, where the
-# programs are started as a user's desktop starts them.
+# the offscreen platform, and every figure under Xvfb, a real X server, with the
+# openbox window manager on it, where the programs are started as a user's
+# desktop starts them.
 set -euo pipefail
 build="${1:-build}-bench"
 tools/install-deps.sh bench
@@ -21,10 +22,21 @@ echo "== Xvfb"
 displayfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -f "$displayfile"' EXIT
+wm=
+wmready=$(mktemp -u)
+trap 'kill "$xvfb" $wm 2>/dev/null; rm -f "$displayfile" "$wmready"' EXIT
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
 if [ ! -s "$displayfile" ]; then
   echo "Xvfb did not start" >&2
   exit 1
 fi
-env -u QT_QPA_PLATFORM DISPLAY=":$(head -n 1 "$displayfile")" "$bench" --benchmark_color=false 2>&1 | quiet
+display=":$(head -n 1 "$displayfile")"
+# openbox runs its start-up command once it manages the screen.
+DISPLAY="$display" openbox --startup "touch $wmready" >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 100); do [ -e "$wmready" ] && break; sleep 0.1; done
+if [ ! -e "$wmready" ]; then
+  echo "openbox did not start" >&2
+  exit 1
+fi
+env -u QT_QPA_PLATFORM DISPLAY="$display" "$bench" --benchmark_color=false 2>&1 | quiet

@@ -18,9 +18,12 @@ std::int64_t nanoseconds(clockid_t clock) {
 }  // namespace
 
 std::string reportLine(const FirstPaint& paint) {
-    char line[160];
-    std::snprintf(line, sizeof line, "%s %" PRId64 " %" PRId64 " %" PRIu64 " %d %d %d %d\n", kWord, paint.monotonicNs,
-                  paint.cpuNs, paint.windowId, paint.width, paint.height, paint.clientX, paint.clientY);
+    char line[320];
+    std::snprintf(line, sizeof line,
+                  "%s %" PRId64 " %" PRId64 " %" PRIu64 " %d %d %d %d %" PRId64 " %" PRId64 " %" PRId64 " %" PRId64 "\n",
+                  kWord, paint.monotonicNs, paint.cpuNs, paint.windowId, paint.width, paint.height, paint.clientX,
+                  paint.clientY, paint.qtBegun.monotonicNs, paint.qtBegun.cpuNs, paint.painting.monotonicNs,
+                  paint.painting.cpuNs);
     return line;
 }
 
@@ -30,12 +33,15 @@ std::optional<FirstPaint> parseReport(std::string_view text) {
     if (end == std::string_view::npos) return std::nullopt;
     const std::string line(text.substr(at, end - at));
     FirstPaint paint;
-    const int read = std::sscanf(line.c_str(), "painted %" SCNd64 " %" SCNd64 " %" SCNu64 " %d %d %d %d",
-                                 &paint.monotonicNs, &paint.cpuNs, &paint.windowId, &paint.width, &paint.height,
-                                 &paint.clientX, &paint.clientY);
-    if (read != 7) return std::nullopt;
+    const int read = std::sscanf(
+        line.c_str(), "painted %" SCNd64 " %" SCNd64 " %" SCNu64 " %d %d %d %d %" SCNd64 " %" SCNd64 " %" SCNd64 " %" SCNd64,
+        &paint.monotonicNs, &paint.cpuNs, &paint.windowId, &paint.width, &paint.height, &paint.clientX, &paint.clientY,
+        &paint.qtBegun.monotonicNs, &paint.qtBegun.cpuNs, &paint.painting.monotonicNs, &paint.painting.cpuNs);
+    if (read != 11) return std::nullopt;
     return paint;
 }
+
+Moment now() { return {monotonicNow(), processCpuNow()}; }
 
 std::int64_t monotonicNow() { return nanoseconds(CLOCK_MONOTONIC); }
 std::int64_t processCpuNow() { return nanoseconds(CLOCK_PROCESS_CPUTIME_ID); }

@@ -18,6 +18,7 @@ namespace bench {
 namespace {
 
 constexpr int kChildReportFd = 100;  // where the child finds the pipe (PENDIX_FIRST_PAINT_FD)
+constexpr char kStartPhasesVariable[] = "PENDIX_START_PHASES";  // the program's own start log
 
 std::vector<std::string> childEnvironment(const Launch& launch) {
     std::vector<std::string> variables;
@@ -28,7 +29,7 @@ std::vector<std::string> childEnvironment(const Launch& launch) {
             preload += ':';
             preload += variable.substr(11);
         } else if (!variable.starts_with("QT_QPA_PLATFORM=") && !variable.starts_with(kProbeFdVariable) &&
-                   !variable.starts_with(kProbeWindowVariable)) {
+                   !variable.starts_with(kProbeWindowVariable) && !variable.starts_with(kStartPhasesVariable)) {
             variables.emplace_back(variable);
         }
     }
@@ -36,6 +37,7 @@ std::vector<std::string> childEnvironment(const Launch& launch) {
     variables.push_back("QT_QPA_PLATFORM=xcb");  // a real window on the display
     variables.push_back(std::string(kProbeFdVariable) + '=' + std::to_string(kChildReportFd));
     variables.push_back(std::string(kProbeWindowVariable) + '=' + launch.windowTitle);
+    if (launch.startPhases) variables.push_back(std::string(kStartPhasesVariable) + '=' + std::to_string(kChildReportFd));
     return variables;
 }
 
@@ -110,7 +112,8 @@ RunningProgram::RunningProgram(pid_t pid, int reportFd, std::int64_t startedNs)
     : pid_(pid), reportFd_(reportFd), startedNs_(startedNs) {}
 
 RunningProgram::RunningProgram(RunningProgram&& other) noexcept
-    : pid_(other.pid_), reportFd_(other.reportFd_), startedNs_(other.startedNs_) {
+    : pid_(other.pid_), reportFd_(other.reportFd_), startedNs_(other.startedNs_),
+      received_(std::move(other.received_)) {
     other.pid_ = -1;
     other.reportFd_ = -1;
 }
@@ -121,7 +124,7 @@ RunningProgram::~RunningProgram() {
 }
 
 std::optional<FirstPaint> RunningProgram::waitForFirstPaint(int timeoutMs) {
-    std::string received;
+    std::string& received = received_;
     const std::int64_t deadline = monotonicNow() + std::int64_t{timeoutMs} * 1'000'000;
     while (reportFd_ >= 0) {
         if (auto paint = parseReport(received)) return paint;

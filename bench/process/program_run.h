@@ -17,6 +17,7 @@ struct Launch {
     std::vector<std::string> arguments;
     std::string windowTitle;  // the window whose first paint counts
     std::string folder;       // the working folder
+    bool startPhases = false; // the program writes its start log (platform/start_phases.h) to the report pipe
 };
 
 class RunningProgram {
@@ -33,6 +34,8 @@ public:
     // The probe's report, once the window is on the screen; nothing when the
     // program ends or does not report within `timeoutMs`.
     std::optional<FirstPaint> waitForFirstPaint(int timeoutMs);
+    // Everything the program and the probe wrote to the report pipe so far.
+    const std::string& reported() const { return received_; }
     // Ends the program (SIGKILL) and returns its peak resident memory in kB, or -1.
     long endAndPeakKb();
 
@@ -41,6 +44,7 @@ private:
     pid_t pid_;
     int reportFd_;
     std::int64_t startedNs_;
+    std::string received_;
 };
 
 // Runs `xdotool` with these arguments against the display of the benchmarks and

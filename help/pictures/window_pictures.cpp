@@ -1,6 +1,7 @@
 #include "help/pictures/window_pictures.h"
 
 #include "help/pictures/motifs.h"
+#include "platform/start_phases.h"
 
 #include <QPixmap>
 
@@ -73,6 +74,7 @@ PixelCanvas endMarker() {
 }  // namespace
 
 platform::Picture windowIcon() {
+    const platform::PictureTiming timing;  // counted in the start log, when it is on
     PixelCanvas canvas(kIconSize, kIconSize);
     // The street under the car.
     canvas.fill(box(0, 28, 32, 32), Grey);
@@ -123,6 +125,7 @@ platform::Picture windowIcon() {
 }
 
 platform::Picture cornerPicture(int corner) {
+    const platform::PictureTiming timing;  // counted in the start log, when it is on
     switch (corner) {
     case 1: return named("frmHaupt.Picture1", carOnCurve());
     case 2: return named("frmHaupt.Picture2", transporter());
@@ -133,6 +136,7 @@ platform::Picture cornerPicture(int corner) {
 }
 
 platform::Picture headingPicture() {
+    const platform::PictureTiming timing;  // counted in the start log, when it is on
     PixelCanvas canvas(kHeadingWidth, kHeadingHeight, Green);
     drawGrass(canvas);
     constexpr int kTop = 5, kBottom = 25;

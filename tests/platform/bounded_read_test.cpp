@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -182,5 +183,34 @@ TEST_F(BoundedRead, PicturesAndWholeFilesComeOnlyFromRegularFilesWithinTheirBoun
         std::string bytes;
         EXPECT_EQ(readRegularFile(path(c.name), c.bound, bytes), c.failure);
         EXPECT_EQ(bytes.size(), c.size);
+    }
+}
+
+// A pipe whose writer has already written, and devices that give nothing, fill any
+// buffer or answer only at a position: each refused as it stands, and the pipe
+// keeps every byte its writer put in.
+TEST_F(BoundedRead, APipeWithAWriterAndEndlessDevicesAreRefusedUntouched) {
+    const QByteArray fifo = QFile::encodeName(path("bild.bmp"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int writer = ::open(fifo.constData(), O_RDWR | O_NONBLOCK);  // reader and writer: the open never waits
+    ASSERT_GE(writer, 0);
+    const std::string written = "BM a picture through a pipe";
+    ASSERT_EQ(::write(writer, written.data(), written.size()), static_cast<ssize_t>(written.size()));
+    std::string bytes;
+    EXPECT_EQ(readRegularFile(path("bild.bmp"), 1 << 20, bytes), FileFailure::IsPipe);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(tryLoadPictureFile(path("bild.bmp")).has_value());
+    std::string left(written.size() + 1, '\0');
+    EXPECT_EQ(::read(writer, left.data(), left.size()), static_cast<ssize_t>(written.size()));
+    left.resize(written.size());
+    EXPECT_EQ(left, written);
+    ::close(writer);
+
+    for (const char* device : {"/dev/urandom", "/dev/zero", "/dev/null"}) {
+        SCOPED_TRACE(device);
+        for (const std::size_t bound : {std::size_t{100}, std::size_t{1} << 20}) {
+            EXPECT_EQ(readRegularFile(device, bound, bytes), FileFailure::IsDevice);
+            EXPECT_TRUE(bytes.empty());
+        }
     }
 }

@@ -172,7 +172,7 @@ TEST_F(ProgramFolder, AFileIsReadWhereTheLookUpFindsIt) {
 
 TEST_F(ProgramFolder, AFileIsReadWholeAndWithinItsBound) {
     for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{4854}, std::size_t{65536},
-                                   std::size_t{300000}}) {
+                                   std::size_t{65537}, std::size_t{300000}}) {
         std::string written(size, '\0');
         for (std::size_t i = 0; i < size; ++i) written[i] = static_cast<char>(i * 7);
         QFile file(real("bmp/gross.bin"));
