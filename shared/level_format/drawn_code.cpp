@@ -2,9 +2,15 @@
 
 #include <cmath>
 
+#include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"
 
 namespace pendix {
+namespace {
+
+bool onBoard(int cell) { return cell >= 0 && cell < kCellCount; }
+
+}  // namespace
 
 int drawnTileCode(double value) {
     if (!(value >= 101 && value <= 821) || value != std::floor(value)) return 0;
@@ -15,6 +21,30 @@ int drawnTileCode(double value) {
 bool isPlainStreetValue(double value) {
     const int code = drawnTileCode(value);
     return code != 0 && familyOf(code) == Family::Street;
+}
+
+DrawnLine drawnLine(std::string_view line) {
+    DrawnLine drawn;
+    drawn.value = platform::numericValue(line);
+    drawn.code = drawnTileCode(drawn.value);
+    if (drawn.code != 0) {
+        drawn.picture = tileBitmap(drawn.code);
+        drawn.animated = familyOf(drawn.code) == Family::Animation;
+    }
+    drawn.link = TransporterText::parse(line);
+    if (drawn.link) drawn.transporter = drawn.link->transporterCode();
+    if (drawn.transporter != 0) drawn.picture = tileBitmap(drawn.transporter);
+    return drawn;
+}
+
+std::string drawnCar(const LevelLines& level) {
+    return onBoard(level.startPos) ? carBitmap(level.startDir) : std::string();
+}
+
+std::string drawnEndMarker(const LevelLines& level) {
+    if (!onBoard(level.endPos)) return "";
+    // endMarkerBitmap is empty for anything but a plain street 101..111.
+    return endMarkerBitmap(drawnTileCode(platform::numericValue(level.cellLine(level.endPos))));
 }
 
 }  // namespace pendix
