@@ -59,7 +59,7 @@ QString levelNameRefusal(const QString& name) {
 }  // namespace
 
 bool frmHaupt::endOnPlainStreet() {
-    if (EndPos < 0 || EndPos >= kCells) return false;
+    if (!isOnBoard(EndPos)) return false;
     return holdsPlainStreet(EndPos);
 }
 

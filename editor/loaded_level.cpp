@@ -22,7 +22,7 @@ LoadedLevel loadedLevel(const LevelLines& level) {
                                           TargetMark::compose(i, drawn.link->exit())->text()});
         }
     }
-    loaded.startOnBoard = level.startPos >= 0 && level.startPos < kCellCount;
+    loaded.startOnBoard = isOnBoard(level.startPos);
     loaded.carPicture = drawnCar(level);
     loaded.endMarker = drawnEndMarker(level);
     return loaded;

@@ -55,7 +55,7 @@ std::vector<std::string> editorPictures() {
         paths.push_back(pendix::carBitmap(direction));
         paths.push_back(pendix::arrowBitmap(direction));
     }
-    for (int street = 101; street <= 111; ++street) paths.push_back(pendix::endMarkerBitmap(street));
+    for (int street = pendix::kFirstStreet; street <= pendix::kLastStreet; ++street) paths.push_back(pendix::endMarkerBitmap(street));
     return paths;
 }
 

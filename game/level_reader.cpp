@@ -23,9 +23,9 @@ LevelRead boardOf(const LevelLinesRead& file) {
         return failure(tooShort ? LevelError::TooFewLines : LevelError::ValueOutOfRange, file.message);
     }
     const LevelLines& lines = file.level;
-    if (lines.startPos < 0 || lines.startPos >= kCellCount)
+    if (!isOnBoard(lines.startPos))
         return failure(LevelError::StartOffBoard, offBoardMessage("Startposition", lines.startPos));
-    if (lines.endPos < 0 || lines.endPos >= kCellCount)
+    if (!isOnBoard(lines.endPos))
         return failure(LevelError::EndOffBoard, offBoardMessage("Zielposition", lines.endPos));
 
     LevelRead read;

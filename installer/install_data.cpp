@@ -46,7 +46,7 @@ void writePictures(DataFolder& folder) {
     auto bmp = [&](const std::string& path, const QImage& image) { folder.write(path, bmpBytes(image)); };
     for (int code : allTileCodes())
         if (isStreetLike(familyOf(code))) bmp(tileBitmap(code), streetTile(code));
-    for (int street = 101; street <= 111; ++street) bmp(endMarkerBitmap(street), endMarkerTile(street));
+    for (int street = kFirstStreet; street <= kLastStreet; ++street) bmp(endMarkerBitmap(street), endMarkerTile(street));
     for (int d = kFirstDirection; d <= kLastDirection; ++d) {
         bmp(carBitmap(d), carImage(d, false));
         bmp(carOnEndBitmap(d), carImage(d, true));

@@ -6,21 +6,15 @@
 #include "shared/tile_catalogue.h"
 
 namespace pendix {
-namespace {
-
-bool onBoard(int cell) { return cell >= 0 && cell < kCellCount; }
-
-}  // namespace
 
 int drawnTileCode(double value) {
-    if (!(value >= 101 && value <= 821) || value != std::floor(value)) return 0;
+    if (!(value >= kFirstStreet && value < kFirstTransporter) || value != std::floor(value)) return 0;
     const int code = static_cast<int>(value);
     return isTileCode(code) ? code : 0;
 }
 
 bool isPlainStreetValue(double value) {
-    const int code = drawnTileCode(value);
-    return code != 0 && familyOf(code) == Family::Street;
+    return isPlainStreet(drawnTileCode(value));
 }
 
 DrawnLine drawnLine(std::string_view line) {
@@ -38,11 +32,11 @@ DrawnLine drawnLine(std::string_view line) {
 }
 
 std::string drawnCar(const LevelLines& level) {
-    return onBoard(level.startPos) ? carBitmap(level.startDir) : std::string();
+    return isOnBoard(level.startPos) ? carBitmap(level.startDir) : std::string();
 }
 
 std::string drawnEndMarker(const LevelLines& level) {
-    if (!onBoard(level.endPos)) return "";
+    if (!isOnBoard(level.endPos)) return "";
     // endMarkerBitmap is empty for anything but a plain street 101..111.
     return endMarkerBitmap(drawnTileCode(platform::numericValue(level.cellLine(level.endPos))));
 }
