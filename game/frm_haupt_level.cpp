@@ -49,7 +49,7 @@ void frmHaupt::LoadLevel(const QString& path) {
     }
     const Level& level = read.level;
 
-    std::copy_n(file.lines.begin(), kLevelLines, LevelLines.begin());
+    std::copy_n(file.lines.begin(), kLevelLineCount, LevelLines.begin());
     LevelName = platform::fromCp1252(level.name);
     for (int i = 0; i < kCells; ++i) {
         const LevelCell& cell = level.cells[static_cast<std::size_t>(i)];
