@@ -91,6 +91,11 @@ inline constexpr int kAnimationKinds = 21;
 int animationFrameCount(int kind);                   // 0 for a kind outside 1..21
 std::string animationFrameBitmap(int kind, int frame);  // "\bmp\deko\ani\Ani...bmp"
 
+// The editor's paging arrows: the exit arrows 4 and 3 (left, right) as the editor
+// spells them.
+inline constexpr std::string_view kPageBackBitmap = "\\bmp\\Pfeilr.bmp";
+inline constexpr std::string_view kPageForwardBitmap = "\\bmp\\Pfeirl.bmp";
+
 // The probe bitmap whose presence tells an installed program folder.
 inline constexpr std::string_view kProbeBitmap = "\\bmp\\Autedlou.bmp";
 
