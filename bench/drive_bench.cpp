@@ -7,6 +7,7 @@
 
 #include "game/level_reader.h"
 #include "platform/paths.h"
+#include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 #include "tests/support/level_solver.h"
 
@@ -24,7 +25,7 @@ namespace {
 constexpr int kMeasuredMs = 1000;
 
 std::optional<pendix::solver::Plan> levelNinePlan() {
-    const auto file = pendix::readLevelFileLines(platform::programFolder() + QStringLiteral("/lev1-9/level9.lev"));
+    const auto file = pendix::readLevelFileLines(platform::programFolder() + QString::fromStdString(pendix::builtInLevelPath(9)));
     if (!file.ok()) return std::nullopt;
     const auto read = pendix::readLevel(file.lines);
     if (!read.ok()) return std::nullopt;

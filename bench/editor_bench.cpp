@@ -10,6 +10,7 @@
 #include "editor/frm_voz.h"
 #include "editor/palette_layout.h"
 #include "platform/application.h"
+#include "shared/data_paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "tests/support/user_input.h"
 
@@ -55,7 +56,7 @@ void EditorPlaceTile(benchmark::State& state) {
             test_support::leftClick(window.cmd(cell));
             bench::paintAndSync();
         });
-        if (window.cmd(cell).tag() != QString::number(101 + tool)) state.SkipWithError("the click placed nothing");
+        if (window.cmd(cell).tag() != QString::number(pendix::kFirstStreet + tool)) state.SkipWithError("the click placed nothing");
     }
     bench::reportMs(state, "place_ms", totalNs);
 }
@@ -92,7 +93,8 @@ void EditorNew(benchmark::State& state) {
             test_support::pressKey(window, Qt::Key_F1);
             bench::paintAndSync();
         });
-        if (window.LevelFileName != QStringLiteral("blanko.lvl") || window.cmd(0).tag() != QStringLiteral("0"))
+        if (window.LevelFileName != QString::fromLatin1(pendix::kBlankLevelName) ||
+            window.cmd(0).tag() != QStringLiteral("0"))
             state.SkipWithError(("Neu did not make a new level: " + editor.messages()).c_str());
     }
     bench::reportMs(state, "new_ms", totalNs);

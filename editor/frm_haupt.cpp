@@ -252,12 +252,12 @@ bool frmHaupt::fillPalettes() {
     }
     const struct {
         platform::Image& arrow;
-        const char* bitmap;
+        std::string_view bitmap;
     } arrows[] = {
-        {imgGespStraßen1, "\\bmp\\Pfeilr.bmp"},
-        {imgGespStraßen2, "\\bmp\\Pfeirl.bmp"},
-        {imgTransporter1, "\\bmp\\Pfeilr.bmp"},
-        {imgTransporter2, "\\bmp\\Pfeirl.bmp"},
+        {imgGespStraßen1, kPageBackBitmap},
+        {imgGespStraßen2, kPageForwardBitmap},
+        {imgTransporter1, kPageBackBitmap},
+        {imgTransporter2, kPageForwardBitmap},
     };
     for (const auto& entry : arrows) {
         auto picture = platform::tryLoadPicture(entry.bitmap);

@@ -24,6 +24,7 @@
 #include "platform/controls/tab_strip.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "shared/level_format/level_lines.h"
 #include "shared/tile_catalogue.h"
 
 #include <QString>
@@ -92,7 +93,6 @@ public:
 
     // --- The editor's state -----------------------------------------------------
     static constexpr int kCells = kCellCount;
-    static constexpr int kLevelLines = 404;  // name, 400 cells, start cell, start direction, end cell
     static constexpr int kNoTool = 0;
     static constexpr int kTargetChoice = 1000;  // SelectedCode 1000 + cell: that transporter waits for its target
 
@@ -106,7 +106,7 @@ public:
     std::int16_t SelectedCode = kNoTool;
     // The lines of the level file read last (Windows-1252 bytes): file line k is LevelLines[k - 1],
     // so LevelLines[0] is the name and LevelLines[1 + i] is cell i.
-    std::array<std::string, kLevelLines> LevelLines{};
+    std::array<std::string, kLevelLineCount> LevelLines{};
     std::array<std::int16_t, kCells> AnimCells{};  // frame shown by each animated cell, 0 = not animating
     std::array<std::int16_t, kAnimationKinds> AnimFrame{};  // frame shown by each animation palette button
 

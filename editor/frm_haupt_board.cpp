@@ -14,9 +14,6 @@ namespace pendix::editor {
 
 namespace {
 
-constexpr int kFirstStreet = 101, kLastStreet = 111;
-constexpr int kFirstTransporter = 901, kLastTransporter = 933;
-
 const QString kRefusalTitle = QStringLiteral("Wählen sie nochmal!");
 const QString kTargetNoFreeStreet = QStringLiteral("Es kann nur auf eine freie Straße transportiert werden!");
 const QString kTargetOnEnd = QStringLiteral("Es kann nicht auf die Endposition gesprungen werden!");
@@ -178,7 +175,7 @@ void frmHaupt::placeTile(int cell) {
     cmd(cell).setPicture(picture(tileBitmap(code)));
     if (isTileCode(code) && familyOf(code) == Family::Animation) AnimCells[static_cast<std::size_t>(cell)] = 1;
     cmd(cell).setTag(QString::number(code));
-    if (code >= kFirstTransporter && code <= kLastTransporter)
+    if (isTransporter(code))
         SelectedCode = static_cast<std::int16_t>(kTargetChoice + cell);
 }
 

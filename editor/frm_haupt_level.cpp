@@ -8,6 +8,7 @@
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
 #include "shared/board/board.h"
+#include "shared/data_paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "shared/level_file/level_file_io.h"
 #include "shared/level_format/level_lines.h"
@@ -68,8 +69,8 @@ void frmHaupt::LoadLevel(const QString& path) {
 
 void frmHaupt::mnuNeu_Click() {
     ClearBoard();
-    LoadLevel(platform::programFolder() + QStringLiteral("\\lvlneu\\blanko.lvl"));
-    LevelFileName = QStringLiteral("blanko.lvl");
+    LoadLevel(platform::programFolder() + QString::fromStdString(ownLevelPath(kBlankLevelName)));
+    LevelFileName = QString::fromLatin1(kBlankLevelName);
 }
 
 // Acts on whatever the chooser left in the Tag: its close box leaves the answer

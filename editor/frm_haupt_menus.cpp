@@ -5,14 +5,15 @@
 #include "platform/application.h"
 #include "platform/services/services.h"
 #include "shared/about_box/frm_info.h"
+#include "shared/data_paths.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/help/help_call.h"
 
 namespace pendix::editor {
 
-void frmHaupt::mnuHilfe1_Click() { showHelpFile(CommonDialog, "\\hilfe\\editor.hlp"); }
-void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, "\\hilfe\\objekte.hlp"); }
-void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, "\\hilfe\\menueser.hlp"); }
+void frmHaupt::mnuHilfe1_Click() { showHelpFile(CommonDialog, kHelpEditor); }
+void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, kHelpObjects); }
+void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, kHelpEditorMenus); }
 
 void frmHaupt::mnuHilfe3_Click() { showAboutBox(editorProductTitle()); }
 

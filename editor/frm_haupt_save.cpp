@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
+#include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 #include "shared/level_format/level_writer.h"
 
@@ -59,7 +60,7 @@ QString levelNameRefusal(const QString& name) {
 }  // namespace
 
 bool frmHaupt::endOnPlainStreet() {
-    if (EndPos < 0 || EndPos >= kCells) return false;
+    if (!isOnBoard(EndPos)) return false;
     return holdsPlainStreet(EndPos);
 }
 
@@ -86,14 +87,14 @@ void frmHaupt::mnuSpeichern_Click() {
 }
 
 QString frmHaupt::saveLevelFile() {
-    const QString path = platform::resolveDataPath(("\\lvlneu\\" + LevelFileName).toStdString());
+    const QString path = platform::resolveDataPath(ownLevelPath(LevelFileName.toStdString()));
     const auto failed = [&path](const QString& cause) {
         return QStringLiteral("Das Level konnte nicht gespeichert werden:\r") + path + QStringLiteral("\r\r") + cause;
     };
     // Only Save As names a file, and it ends on a name of blanks without saving.
     if (withoutOuterSpaces(LevelFileName).isEmpty())
         return failed(QStringLiteral("Der Datei - Name besteht nur aus Leerzeichen."));
-    const QString folder = platform::resolveDataPath("\\lvlneu");
+    const QString folder = platform::resolveDataPath(kOwnLevelFolder);
     // A file of that name would only fail the write as "no such folder"; it stays untouched.
     const QFileInfo folderInfo(folder);
     if (folderInfo.exists() && !folderInfo.isDir())
@@ -121,8 +122,9 @@ void frmHaupt::mnuSpeichernunter_Click() {
             exclaim(refusal, kSorry);
             continue;
         }
-        if (!LevelFileName.endsWith(QStringLiteral(".lvl"))) LevelFileName += QStringLiteral(".lvl");
-        if (LevelFileName.toLower() == QStringLiteral("blanko.lvl")) {
+        const QString ending = QString::fromLatin1(kLevelFileEnding);
+        if (!LevelFileName.endsWith(ending)) LevelFileName += ending;
+        if (LevelFileName.toLower() == QString::fromLatin1(kBlankLevelName)) {
             exclaim(QStringLiteral("Der Name ~blanko~ kann als Datei - Name leider nicht verwendet werden!"), kSorry);
             continue;
         }

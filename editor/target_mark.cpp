@@ -13,7 +13,7 @@ std::optional<TargetMark> TargetMark::parse(std::string_view text) {
 }
 
 std::optional<TargetMark> TargetMark::compose(int source, char exit) {
-    if (source < 0 || source >= kCellCount) return std::nullopt;
+    if (!isOnBoard(source)) return std::nullopt;
     char digits[8];
     std::snprintf(digits, sizeof digits, "%03d", source);
     return TargetMark(std::string(digits, 3) + exit);
@@ -23,7 +23,7 @@ std::optional<int> TargetMark::sourceCell() const {
     // Read as a cell number is read everywhere: the number the characters begin with, halves to even.
     const double source =
         platform::roundHalfEven(platform::numericValue(std::string_view(text_).substr(0, kLength - 1)));
-    if (!(source >= 0 && source < kCellCount)) return std::nullopt;
+    if (!isOnBoard(source)) return std::nullopt;
     return static_cast<int>(source);
 }
 

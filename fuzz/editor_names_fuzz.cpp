@@ -18,6 +18,7 @@
 
 #include "platform/paths.h"
 #include "platform/text/cp1252.h"
+#include "shared/data_paths.h"
 #include "shared/level_format/level_lines.h"
 #include "shared/level_format/level_writer.h"
 
@@ -41,7 +42,7 @@ using fuzz_support::require;
 using fuzz_support::TreeWatch;
 
 constexpr std::size_t kMaxRecords = 12;
-const QString kTemplate = QStringLiteral("blanko.lvl");
+const QString kTemplate = QString::fromLatin1(pendix::kBlankLevelName);
 
 enum class Handler { SaveAs, RenameByDoubleClick, Save, RenameByMenu };
 
@@ -148,7 +149,7 @@ void checkWritten(Fixture& f, const std::vector<QString>& written, const std::ve
             earlier = earlier || (name == before && name.compare(accepted, Qt::CaseInsensitive) == 0);
         require(name == accepted || earlier);
     }
-    const QString found = platform::resolveDataPath(("\\lvlneu\\" + accepted).toStdString());
+    const QString found = platform::resolveDataPath(pendix::ownLevelPath(accepted.toStdString()));
     require(QFileInfo(found).absolutePath() == f.session.levelFolder());
     const std::string bytes = EditorSession::fileBytes(found);
     require(bytes == editor.levelBytes());

@@ -46,7 +46,8 @@ QByteArray onePixelBitmap() {
 // in the palettes' spelling; the placement's finds the same files), the paging
 // arrows, every animation frame, the cars, the target arrows and the end markers.
 std::vector<std::string> editorPictures() {
-    std::vector<std::string> paths{std::string(pendix::kProbeBitmap), "\\bmp\\Pfeilr.bmp", "\\bmp\\Pfeirl.bmp"};
+    std::vector<std::string> paths{std::string(pendix::kProbeBitmap), std::string(pendix::kPageBackBitmap),
+                                   std::string(pendix::kPageForwardBitmap)};
     for (int code : pendix::allTileCodes()) paths.push_back(pendix::tileBitmap(code, pendix::CurveSpelling::Palette));
     for (int kind = 1; kind <= pendix::kAnimationKinds; ++kind)
         for (int frame = 2; frame <= pendix::animationFrameCount(kind); ++frame)
@@ -55,7 +56,7 @@ std::vector<std::string> editorPictures() {
         paths.push_back(pendix::carBitmap(direction));
         paths.push_back(pendix::arrowBitmap(direction));
     }
-    for (int street = 101; street <= 111; ++street) paths.push_back(pendix::endMarkerBitmap(street));
+    for (int street = pendix::kFirstStreet; street <= pendix::kLastStreet; ++street) paths.push_back(pendix::endMarkerBitmap(street));
     return paths;
 }
 

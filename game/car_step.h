@@ -7,14 +7,9 @@
 #include <string_view>
 
 #include "game/driving_rules.h"
+#include "shared/data_paths.h"
 
 namespace pendix {
-
-inline constexpr std::string_view kWaveWon = "\\wav\\applaus.wav";
-inline constexpr std::string_view kWaveTransport = "\\wav\\trans.wav";
-inline constexpr std::string_view kWaveStraight = "\\wav\\gerade.wav";
-inline constexpr std::string_view kWaveTurn = "\\wav\\kurve.wav";
-inline constexpr std::string_view kWaveLost = "\\wav\\pendix.wav";
 
 struct DriveState {
     Car car;

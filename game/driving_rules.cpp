@@ -5,6 +5,8 @@
 namespace pendix {
 namespace {
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 enum Heading { Up = 1, Down = 2, Right = 3, Left = 4 };
 
 struct HeadingInfo {
@@ -76,13 +78,13 @@ std::optional<int> exitOf(const Car& car, const TagLookup& tags) {
 }  // namespace
 
 TagLookup lookupIn(const BoardTags& tags) {
-    return [&tags](int cell) { return cell >= 0 && cell < kCellCount ? tags[cell] : std::string("0"); };
+    return [&tags](int cell) { return isOnBoard(cell) ? tags[cell] : std::string("0"); };
 }
 
 int streetOfTag(std::string_view tag) {
-    if (tag.size() < 3 || tag[0] != '1' || tag[1] < '0' || tag[1] > '1' || tag[2] < '0' || tag[2] > '9') return 0;
-    const int code = 100 + (tag[1] - '0') * 10 + (tag[2] - '0');
-    return code >= 101 && code <= 111 ? code : 0;
+    if (tag.size() < 3 || !isDigit(tag[0]) || !isDigit(tag[1]) || !isDigit(tag[2])) return 0;
+    const int code = (tag[0] - '0') * 100 + (tag[1] - '0') * 10 + (tag[2] - '0');
+    return isPlainStreet(code) ? code : 0;
 }
 
 DriveDecision decideMove(const Car& car, const TagLookup& tags) {
@@ -98,7 +100,7 @@ DriveDecision decideMove(const Car& car, const TagLookup& tags) {
         return d;
     }
     const int next = car.pos + offset(*exit);
-    if (next < 0 || next >= kCellCount) {
+    if (!isOnBoard(next)) {
         d.outcome = DriveOutcome::LeaveBoard;
         return d;
     }

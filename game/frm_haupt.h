@@ -72,7 +72,6 @@ public:
 
     // --- Window-level state -----------------------------------------------------
     static constexpr int kCells = kCellCount;
-    static constexpr int kLevelLines = kLevelLineCount;  // name, 400 cells, start cell, start direction, end cell
 
     std::int16_t StartPos = 0;  // start cell (level line 402)
     std::int16_t StartDir = 0;  // start direction 1..8 (level line 403)
@@ -85,7 +84,7 @@ public:
     std::int16_t TurnRight = 0; // 1: a right turn is requested
     // The level file's lines as read (Windows-1252 bytes): file line k is LevelLines[k - 1],
     // so LevelLines[0] is the name and LevelLines[1 + i] is cell i.
-    std::array<std::string, kLevelLines> LevelLines{};
+    std::array<std::string, kLevelLineCount> LevelLines{};
     std::array<std::int16_t, kCells> AnimCells{};  // frame shown by each animated cell, 0 = not started
     std::int16_t IconStep = 0;
 

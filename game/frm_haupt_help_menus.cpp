@@ -2,6 +2,7 @@
 #include "game/frm_haupt.h"
 
 #include "shared/about_box/frm_info.h"
+#include "shared/data_paths.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/first_start/first_start_probe.h"
 #include "shared/help/help_call.h"
@@ -12,11 +13,11 @@ namespace pendix {
 
 void frmHaupt::FirstStartProbe() { passesFirstStartProbe(*this, &Timer); }
 
-void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, "\\hilfe\\pendix.hlp"); }
+void frmHaupt::mnuHilfe2_Click() { showHelpFile(CommonDialog, kHelpGame); }
 
-void frmHaupt::mnuObjekte_Click() { showHelpFile(CommonDialog, "\\hilfe\\objekte.hlp"); }
+void frmHaupt::mnuObjekte_Click() { showHelpFile(CommonDialog, kHelpObjects); }
 
-void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, "\\hilfe\\menuesch.hlp"); }
+void frmHaupt::mnuMenüsystem_Click() { showHelpFile(CommonDialog, kHelpGameMenus); }
 
 void frmHaupt::mnuSound1_Click() {
     platform::setWaitCursor();

@@ -6,6 +6,7 @@
 #include "platform/picture.h"
 #include "platform/services/services.h"
 #include "platform/text/cp1252.h"
+#include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ void frmHaupt::mnuLevel9_Click() { loadBuiltInLevel(9); }
 
 void frmHaupt::loadBuiltInLevel(int number) {
     ClearBoard();
-    LoadLevel(platform::programFolder() + QStringLiteral("\\lev1-9\\level%1.lev").arg(number));
+    LoadLevel(platform::programFolder() + QString::fromStdString(builtInLevelPath(number)));
 }
 
 void frmHaupt::LoadLevel(const QString& path) {
@@ -49,7 +50,7 @@ void frmHaupt::LoadLevel(const QString& path) {
     }
     const Level& level = read.level;
 
-    std::copy_n(file.lines.begin(), kLevelLines, LevelLines.begin());
+    std::copy_n(file.lines.begin(), kLevelLineCount, LevelLines.begin());
     LevelName = platform::fromCp1252(level.name);
     for (int i = 0; i < kCells; ++i) {
         const LevelCell& cell = level.cells[static_cast<std::size_t>(i)];

@@ -1,11 +1,7 @@
 #include "game/level_reader.h"
 
-#include <optional>
-
-#include "platform/text/numeric_value.h"
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
-#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
@@ -27,9 +23,9 @@ LevelRead boardOf(const LevelLinesRead& file) {
         return failure(tooShort ? LevelError::TooFewLines : LevelError::ValueOutOfRange, file.message);
     }
     const LevelLines& lines = file.level;
-    if (lines.startPos < 0 || lines.startPos >= kCellCount)
+    if (!isOnBoard(lines.startPos))
         return failure(LevelError::StartOffBoard, offBoardMessage("Startposition", lines.startPos));
-    if (lines.endPos < 0 || lines.endPos >= kCellCount)
+    if (!isOnBoard(lines.endPos))
         return failure(LevelError::EndOffBoard, offBoardMessage("Zielposition", lines.endPos));
 
     LevelRead read;
@@ -39,35 +35,26 @@ LevelRead boardOf(const LevelLinesRead& file) {
     level.startPos = lines.startPos;
     level.startDir = lines.startDir;
     level.endPos = lines.endPos;
-    level.carPicture = carBitmap(lines.startDir);
-    // endMarkerBitmap is empty for anything but a plain street 101..111.
-    level.endMarker = endMarkerBitmap(drawnTileCode(platform::numericValue(lines.cellLine(lines.endPos))));
+    level.carPicture = drawnCar(lines);
+    level.endMarker = drawnEndMarker(lines);
     return read;
 }
 
 }  // namespace
 
 LevelCell readCell(std::string_view line) {
+    const DrawnLine drawn = drawnLine(line);
     LevelCell cell;
-    const double value = platform::numericValue(line);
-    bool tagWritten = false;
-    if (const int code = drawnTileCode(value)) {
-        cell.picture = tileBitmap(code);
-        if (const int street = openArmStreet(code)) {
-            cell.tag = std::to_string(street);
-            tagWritten = true;
-        }
-        cell.animated = familyOf(code) == Family::Animation;
-    }
-    // A linked transporter drives as its base street and keeps its target and exit.
-    if (const std::optional<TransporterText> link = TransporterText::parse(line)) {
-        if (const int code = link->transporterCode()) {
-            cell.picture = tileBitmap(code);
-            cell.tag = link->withCode(transporterBase(code)).text();
-            tagWritten = true;
-        }
-    }
-    if (!tagWritten) cell.tag = numberText(value);
+    cell.picture = drawn.picture;
+    cell.animated = drawn.animated;
+    // A linked transporter drives as its base street and keeps its target and exit;
+    // a blocked street drives as the street of its open arms.
+    if (drawn.transporter != 0)
+        cell.tag = drawn.link->withCode(transporterBase(drawn.transporter)).text();
+    else if (const int street = openArmStreet(drawn.code))
+        cell.tag = std::to_string(street);
+    else
+        cell.tag = numberText(drawn.value);
     return cell;
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "shared/data_paths.h"
+
 namespace pendix::hilfe {
 
 struct HelpTopic {
@@ -12,11 +14,11 @@ struct HelpTopic {
 };
 
 inline constexpr std::array<HelpTopic, 5> kHelpTopics{{
-    {"Hilfe zu Pendix", "\\hilfe\\pendix.hlp"},
-    {"Hilfe zu den verwendeten Objekten", "\\hilfe\\objekte.hlp"},
-    {"Hilfe zum Editor zu Pendix", "\\hilfe\\editor.hlp"},
-    {"Menüsystem des Editors zu Pendix", "\\hilfe\\menueser.hlp"},
-    {"Menüsystem von Pendix", "\\hilfe\\menuesch.hlp"},
+    {"Hilfe zu Pendix", kHelpGame},
+    {"Hilfe zu den verwendeten Objekten", kHelpObjects},
+    {"Hilfe zum Editor zu Pendix", kHelpEditor},
+    {"Menüsystem des Editors zu Pendix", kHelpEditorMenus},
+    {"Menüsystem von Pendix", kHelpGameMenus},
 }};
 
 // The topic of a list index; nullptr for any index outside the list (-1: nothing selected).

@@ -18,26 +18,23 @@
 #include "installer/output/level_output.h"
 #include "installer/sound/wave_file.h"
 #include "installer/sound/wave_synth.h"
+#include "shared/data_paths.h"
 #include "shared/tile_catalogue.h"
 
 namespace pendix::installer {
 namespace {
 
-constexpr int kIconFrames = 15;
-constexpr int kBuiltInLevels = 9;
 // The programs that may lie in the program folder beside the data.
 const char* const kPrograms[] = {"tavrik.exe", "Pendix", "Editor", "Hilfe"};
 
 struct Sound {
-    const char* path;
+    std::string_view path;
     std::vector<std::int16_t> (*make)();
 };
 constexpr Sound kSounds[] = {
-    {"\\wav\\applaus.wav", fanfareSound}, {"\\wav\\pendix.wav", wahWahSound}, {"\\wav\\gerade.wav", tickSound},
-    {"\\wav\\kurve.wav", swooshSound},    {"\\wav\\trans.wav", shimmerSound},
+    {kWaveWon, fanfareSound}, {kWaveLost, wahWahSound},          {kWaveStraight, tickSound},
+    {kWaveTurn, swooshSound}, {kWaveTransport, shimmerSound},
 };
-
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 bool isStreetLike(Family f) { return f == Family::Street || f == Family::Blocked || f == Family::Transporter; }
 
@@ -46,7 +43,7 @@ void writePictures(DataFolder& folder) {
     auto bmp = [&](const std::string& path, const QImage& image) { folder.write(path, bmpBytes(image)); };
     for (int code : allTileCodes())
         if (isStreetLike(familyOf(code))) bmp(tileBitmap(code), streetTile(code));
-    for (int street = 101; street <= 111; ++street) bmp(endMarkerBitmap(street), endMarkerTile(street));
+    for (int street = kFirstStreet; street <= kLastStreet; ++street) bmp(endMarkerBitmap(street), endMarkerTile(street));
     for (int d = kFirstDirection; d <= kLastDirection; ++d) {
         bmp(carBitmap(d), carImage(d, false));
         bmp(carOnEndBitmap(d), carImage(d, true));
@@ -62,7 +59,7 @@ void writePictures(DataFolder& folder) {
 }
 
 void writeIconsAndSounds(DataFolder& folder) {
-    for (int n = 1; n <= kIconFrames; ++n) folder.write("\\ico\\auto" + twoDigits(n) + ".ico", icoBytes(iconFrame(n)));
+    for (int n = 1; n <= kIconFrames; ++n) folder.write(iconFramePath(n), icoBytes(iconFrame(n)));
     for (const Sound& s : kSounds) folder.write(s.path, waveBytes(s.make()));
 }
 
@@ -91,9 +88,9 @@ void writeLevels(DataFolder& folder, QStringList& faults) {
             faults << error;
             continue;
         }
-        folder.write("\\lev1-9\\level" + std::to_string(n) + ".lev", *bytes);
+        folder.write(builtInLevelPath(n), *bytes);
     }
-    if (folder.makeFolder("\\lvlneu\\")) folder.write("\\lvlneu\\blanko.lvl", blankTemplateLevel());
+    if (folder.makeFolder(ownLevelPath(""))) folder.write(ownLevelPath(kBlankLevelName), blankTemplateLevel());
 }
 
 // Written last, it lists exactly the files that were written.
@@ -103,10 +100,10 @@ void writeFileList(DataFolder& folder, QStringList& faults) {
         if (QFileInfo(folder.root().filePath(QString::fromLatin1(p))).isFile()) programs << QString::fromLatin1(p);
     const QByteArray list = fileListBytes(programs, folder.folders());
     if (!list.isEmpty()) {
-        folder.writeUnlisted("\\dateien.lst", list);
+        folder.writeUnlisted(kFileList, list);
         return;
     }
-    folder.noteUnwritten("\\dateien.lst");
+    folder.noteUnwritten(kFileList);
     if (!folder.folders().empty())  // else nothing was written that it could list
         faults << QStringLiteral("Die Dateiliste hielte ihr eigenes Format nicht ein.");
 }

@@ -57,7 +57,6 @@ std::optional<std::vector<int>> numbers(std::string_view text) {
     return values;
 }
 
-bool isCell(int value) { return value >= 0 && value < kCellCount; }
 bool isDirection(int value) { return value >= kFirstDirection && value <= kLastDirection; }
 
 class Parser {
@@ -106,7 +105,7 @@ private:
         }
         if (key == "start") {
             const auto v = numbers(value);
-            if (!v || v->size() != 2 || !isCell((*v)[0]) || !isDirection((*v)[1]))
+            if (!v || v->size() != 2 || !isOnBoard((*v)[0]) || !isDirection((*v)[1]))
                 return fail("\"start:\" erwartet ein Feld 0 bis 399 und eine Richtung 1 bis 8.");
             level_.start = (*v)[0];
             level_.startDirection = (*v)[1];
@@ -114,7 +113,7 @@ private:
         }
         if (key == "end") {
             const auto v = numbers(value);
-            if (!v || v->size() != 1 || !isCell((*v)[0])) return fail("\"end:\" erwartet ein Feld 0 bis 399.");
+            if (!v || v->size() != 1 || !isOnBoard((*v)[0])) return fail("\"end:\" erwartet ein Feld 0 bis 399.");
             level_.end = (*v)[0];
             return true;
         }
@@ -128,7 +127,7 @@ private:
 
     bool link(std::string_view value) {
         const auto v = numbers(value);
-        if (!v || v->size() != 3 || !isCell((*v)[0]) || !isCell((*v)[1]) || !isDirection((*v)[2]))
+        if (!v || v->size() != 3 || !isOnBoard((*v)[0]) || !isOnBoard((*v)[1]) || !isDirection((*v)[2]))
             return fail("\"link:\" erwartet Transporterfeld, Zielfeld (0 bis 399) und Ausfahrtrichtung (1 bis 8).");
         if (!links_.emplace((*v)[0], Link{lineNumber_, (*v)[1], (*v)[2]}).second)
             return fail("das Feld " + std::to_string((*v)[0]) + " hat schon eine Verbindung.");

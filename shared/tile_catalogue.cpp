@@ -6,6 +6,12 @@
 namespace pendix {
 namespace {
 
+// Variants 1..11 of the blocked and transporter families have a street's shape,
+// 12..33 a blocked shape.
+constexpr int kStreetShapes = kLastStreet - kFirstStreet + 1;
+constexpr int kFirstBlockedShape = kStreetShapes + 1;
+constexpr int kLastBlockedShape = 33;
+
 struct Range {
     int first;
     int last;
@@ -14,7 +20,7 @@ struct Range {
 };
 
 constexpr std::array<Range, 9> kRanges{{
-    {101, 111, Family::Street, "Straße"},
+    {kFirstStreet, kLastStreet, Family::Street, "Straße"},
     {201, 233, Family::Blocked, "Gesperrte Straße"},
     {301, 314, Family::Tree, "Baum"},
     {401, 409, Family::Flower, "Blume"},
@@ -22,16 +28,16 @@ constexpr std::array<Range, 9> kRanges{{
     {601, 621, Family::Sport, "Sport"},
     {701, 721, Family::Animal, "Tier"},
     {801, 821, Family::Animation, "Animation"},
-    {901, 933, Family::Transporter, "Transporter"},
+    {kFirstTransporter, kLastTransporter, Family::Transporter, "Transporter"},
 }};
 
-constexpr std::array<std::string_view, 11> kStreetSuffix{"OU",  "RL",  "KRO", "kRU", "kLO", "kLU",
-                                                         "ASR", "ASL", "AWR", "AWL", "AB"};
+constexpr std::array<std::string_view, kStreetShapes> kStreetSuffix{"OU",  "RL",  "KRO", "kRU", "kLO", "kLU",
+                                                                    "ASR", "ASL", "AWR", "AWL", "AB"};
 // The game's transporter bitmaps write the three small-k curves with a capital K.
-constexpr std::array<std::string_view, 11> kTransporterSuffix{"OU",  "RL",  "KRO", "KRU", "KLO", "KLU",
-                                                              "ASR", "ASL", "AWR", "AWL", "AB"};
+constexpr std::array<std::string_view, kStreetShapes> kTransporterSuffix{"OU",  "RL",  "KRO", "KRU", "KLO", "KLU",
+                                                                         "ASR", "ASL", "AWR", "AWL", "AB"};
 
-constexpr std::array<unsigned, 11> kStreetArms{
+constexpr std::array<unsigned, kStreetShapes> kStreetArms{
     ArmUp | ArmDown,            ArmLeft | ArmRight,          ArmRight | ArmUp,
     ArmRight | ArmDown,         ArmLeft | ArmUp,             ArmLeft | ArmDown,
     ArmUp | ArmDown | ArmRight, ArmUp | ArmDown | ArmLeft,   ArmLeft | ArmRight | ArmUp,
@@ -42,7 +48,7 @@ struct BlockedShape {
     std::string_view suffix;
     int openArmStreet;
 };
-constexpr std::array<BlockedShape, 22> kBlocked{{
+constexpr std::array<BlockedShape, kLastBlockedShape - kFirstBlockedShape + 1> kBlocked{{
     {"slol", 105}, {"slou", 101}, {"slul", 106}, {"sror", 103}, {"srou", 101}, {"srur", 104},
     {"wlrl", 102}, {"wlul", 106}, {"wlur", 104}, {"wrol", 105}, {"wror", 103}, {"wrrl", 102},
     {"blu", 106},  {"bol", 105},  {"bor", 103},  {"bou", 101},  {"brl", 102},  {"bru", 104},
@@ -134,11 +140,12 @@ std::string itemCaption(int code) {
 }
 
 std::string_view streetShapeSuffix(int variant) {
-    return variant >= 1 && variant <= 11 ? kStreetSuffix[variant - 1] : std::string_view{};
+    return variant >= 1 && variant <= kStreetShapes ? kStreetSuffix[variant - 1] : std::string_view{};
 }
 
 std::string_view blockedShapeSuffix(int variant) {
-    return variant >= 12 && variant <= 33 ? kBlocked[variant - 12].suffix : std::string_view{};
+    return variant >= kFirstBlockedShape && variant <= kLastBlockedShape ? kBlocked[variant - kFirstBlockedShape].suffix
+                                                                         : std::string_view{};
 }
 
 std::string tileBitmap(int code, CurveSpelling spelling) {
@@ -148,8 +155,8 @@ std::string tileBitmap(int code, CurveSpelling spelling) {
     switch (r->family) {
         case Family::Street: return joined("\\bmp\\Stras", streetShapeSuffix(variant), ".bmp");
         case Family::Blocked:
-            return variant <= 11 ? joined("\\bmp\\Strag", streetShapeSuffix(variant), ".bmp")
-                                 : joined("\\bmp\\Stga", blockedShapeSuffix(variant), ".bmp");
+            return variant <= kStreetShapes ? joined("\\bmp\\Strag", streetShapeSuffix(variant), ".bmp")
+                                            : joined("\\bmp\\Stga", blockedShapeSuffix(variant), ".bmp");
         case Family::Tree: return "\\bmp\\deko\\Baum" + twoDigits(variant) + ".bmp";
         case Family::Flower: return "\\bmp\\deko\\Blume" + std::to_string(variant) + ".bmp";
         case Family::House: return "\\bmp\\deko\\Haus" + twoDigits(variant) + ".bmp";
@@ -157,7 +164,7 @@ std::string tileBitmap(int code, CurveSpelling spelling) {
         case Family::Animal: return "\\bmp\\deko\\Tier" + twoDigits(variant) + ".bmp";
         case Family::Animation: return animationFrameBitmap(variant, 1);
         case Family::Transporter:
-            if (variant > 11) return joined("\\bmp\\Sgta", blockedShapeSuffix(variant), ".bmp");
+            if (variant > kStreetShapes) return joined("\\bmp\\Sgta", blockedShapeSuffix(variant), ".bmp");
             return joined("\\bmp\\Strat",
                           spelling == CurveSpelling::Game ? kTransporterSuffix[variant - 1] : kStreetSuffix[variant - 1],
                           ".bmp");
@@ -165,22 +172,27 @@ std::string tileBitmap(int code, CurveSpelling spelling) {
     return "";
 }
 
+int streetOfShape(int variant) { return variant >= 1 && variant <= kStreetShapes ? kFirstStreet - 1 + variant : 0; }
+
+bool hasBlockedShape(int code) {
+    const Family family = familyOf(code);
+    return (family == Family::Blocked || family == Family::Transporter) && code % 100 >= kFirstBlockedShape;
+}
+
 int openArmStreet(int code) {
-    if ((code >= 212 && code <= 233) || (code >= 912 && code <= 933)) return kBlocked[code % 100 - 12].openArmStreet;
-    return 0;
+    return hasBlockedShape(code) ? kBlocked[code % 100 - kFirstBlockedShape].openArmStreet : 0;
 }
 
 int transporterBase(int code) {
-    if (code >= 901 && code <= 911) return code - 800;
-    if (code >= 912 && code <= 933) return openArmStreet(code);
-    return 0;
+    if (!isTransporter(code)) return 0;
+    return hasBlockedShape(code) ? openArmStreet(code) : streetOfShape(code % 100);
 }
 
-unsigned streetArms(int street) { return street >= 101 && street <= 111 ? kStreetArms[street - 101] : 0u; }
+unsigned streetArms(int street) { return isPlainStreet(street) ? kStreetArms[street - kFirstStreet] : 0u; }
 
 std::string endMarkerBitmap(int street) {
-    if (street < 101 || street > 111) return "";
-    return joined("\\bmp\\Strae", kStreetSuffix[street - 101], ".bmp");
+    if (!isPlainStreet(street)) return "";
+    return joined("\\bmp\\Strae", kStreetSuffix[street - kFirstStreet], ".bmp");
 }
 
 std::string_view directionSuffix(int direction) {

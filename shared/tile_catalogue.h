@@ -16,6 +16,11 @@ inline constexpr int kColumns = 25;
 inline constexpr int kRows = 16;
 inline constexpr int kCellCount = kColumns * kRows;
 
+// Cells 0..399. The double form checks a number read from a text before it is
+// made an int: NaN and anything beyond the board's range is no cell.
+constexpr bool isOnBoard(int cell) { return cell >= 0 && cell < kCellCount; }
+constexpr bool isOnBoard(double cell) { return cell >= 0 && cell < kCellCount; }
+
 enum class Family { Street = 1, Blocked, Tree, Flower, House, Sport, Animal, Animation, Transporter };
 
 // Street arms as a bit set.
@@ -25,6 +30,15 @@ enum Arm : unsigned { ArmUp = 1, ArmDown = 2, ArmRight = 4, ArmLeft = 8 };
 // turn (up-right, up-left, down-left, down-right).
 inline constexpr int kFirstDirection = 1;
 inline constexpr int kLastDirection = 8;
+
+// The plain streets 101..111, the only tiles a car can start on, end on or be
+// carried to, and the transporters 901..933.
+inline constexpr int kFirstStreet = 101;
+inline constexpr int kLastStreet = 111;
+inline constexpr int kFirstTransporter = 901;
+inline constexpr int kLastTransporter = 933;
+constexpr bool isPlainStreet(int code) { return code >= kFirstStreet && code <= kLastStreet; }
+constexpr bool isTransporter(int code) { return code >= kFirstTransporter && code <= kLastTransporter; }
 
 // The editor names the transporter curves with a small k, the game with a capital
 // K; both name the same files.
@@ -47,6 +61,10 @@ std::string itemCaption(int code);              // "StraÃŸe 1", "Gesperrte StraÃ
 // The bitmap that shows a tile, or "" for a code outside the catalogue.
 std::string tileBitmap(int code, CurveSpelling spelling = CurveSpelling::Game);
 
+// Variants 1..11 of the blocked streets and the transporters have a street's
+// shape, 12..33 a blocked shape.
+int streetOfShape(int variant);  // 101..111 for a street shape 1..11, else 0
+bool hasBlockedShape(int code);  // true for 212..233 and 912..933
 // 101..111 for a blocked shape 212..233 or 912..933, else 0.
 int openArmStreet(int code);
 // The street a transporter 901..933 behaves as on the road, else 0.
@@ -72,6 +90,11 @@ std::string_view blockedShapeSuffix(int variant);
 inline constexpr int kAnimationKinds = 21;
 int animationFrameCount(int kind);                   // 0 for a kind outside 1..21
 std::string animationFrameBitmap(int kind, int frame);  // "\bmp\deko\ani\Ani...bmp"
+
+// The editor's paging arrows: the exit arrows 4 and 3 (left, right) as the editor
+// spells them.
+inline constexpr std::string_view kPageBackBitmap = "\\bmp\\Pfeilr.bmp";
+inline constexpr std::string_view kPageForwardBitmap = "\\bmp\\Pfeirl.bmp";
 
 // The probe bitmap whose presence tells an installed program folder.
 inline constexpr std::string_view kProbeBitmap = "\\bmp\\Autedlou.bmp";

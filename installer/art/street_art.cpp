@@ -280,8 +280,8 @@ QImage streetTile(int code) {
     p.setRenderHint(QPainter::Antialiasing);
     const int variant = code % 100;
     const Family family = familyOf(code);
-    const bool shaped = (family == Family::Blocked || family == Family::Transporter) && variant >= 12;
-    const unsigned arms = shaped ? junctionArms(code) : streetArms(100 + variant);
+    const bool shaped = hasBlockedShape(code);
+    const unsigned arms = shaped ? junctionArms(code) : streetArms(streetOfShape(variant));
     drawRoad(p, arms);
     if (shaped) {
         const unsigned open = streetArms(openArmStreet(code));

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "shared/data_paths.h"
+
 namespace pendix::installer {
 namespace {
 
@@ -11,9 +13,9 @@ struct HelpSource {
 };
 
 constexpr HelpSource kHelp[] = {
-    {"\\hilfe\\pendix.hlp", ":/help/pendix.html"},     {"\\hilfe\\objekte.hlp", ":/help/objekte.html"},
-    {"\\hilfe\\menuesch.hlp", ":/help/menuesch.html"}, {"\\hilfe\\editor.hlp", ":/help/editor.html"},
-    {"\\hilfe\\menueser.hlp", ":/help/menueser.html"},
+    {kHelpGame, ":/help/pendix.html"},       {kHelpObjects, ":/help/objekte.html"},
+    {kHelpGameMenus, ":/help/menuesch.html"}, {kHelpEditor, ":/help/editor.html"},
+    {kHelpEditorMenus, ":/help/menueser.html"},
 };
 
 QByteArray readResource(const char* name) {

@@ -1,24 +1,18 @@
 #include "icon_animation.h"
 
 #include "platform/picture.h"
+#include "shared/data_paths.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 namespace pendix {
 namespace {
 
-constexpr int kIconFrames = 15;
-
 const std::string& iconPath(int step) {
     static const auto table = [] {
         std::array<std::string, kIconFrames> paths;
-        for (int n = 1; n <= kIconFrames; ++n) {
-            char name[32];
-            std::snprintf(name, sizeof name, "\\ico\\auto%02d.ico", n);
-            paths[n - 1] = name;
-        }
+        for (int n = 1; n <= kIconFrames; ++n) paths[n - 1] = iconFramePath(n);
         return paths;
     }();
     return table[step - 1];

@@ -2,6 +2,7 @@
 
 #include "shared/animation/icon_animation.h"
 #include "shared/caption_fit/caption_fit.h"
+#include "shared/data_paths.h"
 #include "shared/file_list/file_list_rules.h"
 
 #include "platform/application.h"
@@ -101,7 +102,7 @@ void frmDateiLst::design() {
 
 void frmDateiLst::Form_Load() {
     platform::setWaitCursor();
-    const QString listPath = inProgramFolder(QString::fromLatin1(kListFile));
+    const QString listPath = inProgramFolder(QString::fromLatin1(kFileList));
     platform::TextFileRead read = platform::readTextFile(listPath, kListLimit);
     // A list that cannot be read shows as an empty one, with totals of 0 and 0.
     ListLines = std::move(read.lines);

@@ -48,9 +48,8 @@ public:
     void cmdOk_Click();
     void Timer_Timer();
 
-    // The list file, below the program folder, and how much of it is read: the
-    // lines its rules allow, within a bound far above any list of the programs' files.
-    static constexpr char kListFile[] = "\\dateien.lst";
+    // How much of the list file is read: the lines its rules allow, within a
+    // bound far above any list of the programs' files.
     static constexpr platform::ReadLimit kListLimit{32767, 2 << 20};
 
 protected:

@@ -1,6 +1,7 @@
 #include "frm_levelauswahl.h"
 
 #include "shared/animation/icon_animation.h"
+#include "shared/data_paths.h"
 
 #include "platform/main_form.h"
 #include "platform/paths.h"
@@ -24,8 +25,9 @@ void frmLevelauswahl::design() {
     setClientSize(5775, 6015);
 
     // Placed in tab order.
+    const QString pattern = QStringLiteral("*") + QString::fromLatin1(kLevelFileEnding);
     place(filDateien, {3120, 840, 2295, 3600});
-    filDateien.setPattern(QStringLiteral("*.lvl"));
+    filDateien.setPattern(pattern);
     filDateien.setToolTip(QStringLiteral("Hier können das Level aus dem aktuellen Verzeichnis wählen."));
 
     place(dirVerzeichnisse, {360, 840, 2295, 3690});
@@ -48,7 +50,7 @@ void frmLevelauswahl::design() {
     cmdAbbrechen.setToolTip(QStringLiteral("Klicken sie hier, um abzubrechen."));
 
     place(lblFilter, {3120, 360, 2295, 255});
-    lblFilter.setCaption(QStringLiteral("Filter: *.lvl"));
+    lblFilter.setCaption(QStringLiteral("Filter: ") + pattern);
     lblFilter.setToolTip(QStringLiteral("Hier wird der Datei - Filter angezeigt, der verwendet wird."));
 
     place(Timer);

@@ -2,19 +2,43 @@
 
 #include <cmath>
 
+#include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"
 
 namespace pendix {
 
 int drawnTileCode(double value) {
-    if (!(value >= 101 && value <= 821) || value != std::floor(value)) return 0;
+    if (!(value >= kFirstStreet && value < kFirstTransporter) || value != std::floor(value)) return 0;
     const int code = static_cast<int>(value);
     return isTileCode(code) ? code : 0;
 }
 
 bool isPlainStreetValue(double value) {
-    const int code = drawnTileCode(value);
-    return code != 0 && familyOf(code) == Family::Street;
+    return isPlainStreet(drawnTileCode(value));
+}
+
+DrawnLine drawnLine(std::string_view line) {
+    DrawnLine drawn;
+    drawn.value = platform::numericValue(line);
+    drawn.code = drawnTileCode(drawn.value);
+    if (drawn.code != 0) {
+        drawn.picture = tileBitmap(drawn.code);
+        drawn.animated = familyOf(drawn.code) == Family::Animation;
+    }
+    drawn.link = TransporterText::parse(line);
+    if (drawn.link) drawn.transporter = drawn.link->transporterCode();
+    if (drawn.transporter != 0) drawn.picture = tileBitmap(drawn.transporter);
+    return drawn;
+}
+
+std::string drawnCar(const LevelLines& level) {
+    return isOnBoard(level.startPos) ? carBitmap(level.startDir) : std::string();
+}
+
+std::string drawnEndMarker(const LevelLines& level) {
+    if (!isOnBoard(level.endPos)) return "";
+    // endMarkerBitmap is empty for anything but a plain street 101..111.
+    return endMarkerBitmap(drawnTileCode(platform::numericValue(level.cellLine(level.endPos))));
 }
 
 }  // namespace pendix

@@ -8,9 +8,6 @@
 namespace pendix {
 namespace {
 
-constexpr int kFirstTransporter = 901;
-constexpr int kLastTransporter = 933;
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -21,8 +18,7 @@ std::optional<TransporterText> TransporterText::parse(std::string_view text) {
 }
 
 std::optional<TransporterText> TransporterText::compose(int code, int target, int exitDirection) {
-    if (code < kFirstTransporter || code > kLastTransporter || target < 0 || target >= kCellCount ||
-        exitDirection < kFirstDirection || exitDirection > kLastDirection)
+    if (!isTransporter(code) || !isOnBoard(target) || exitDirection < kFirstDirection || exitDirection > kLastDirection)
         return std::nullopt;
     char text[16];
     std::snprintf(text, sizeof text, "%03d%03d%d", code, target, exitDirection);
@@ -32,12 +28,12 @@ std::optional<TransporterText> TransporterText::compose(int code, int target, in
 int TransporterText::transporterCode() const {
     if (!isDigit(text_[0]) || !isDigit(text_[1]) || !isDigit(text_[2])) return 0;
     const int code = (text_[0] - '0') * 100 + (text_[1] - '0') * 10 + (text_[2] - '0');
-    return code >= kFirstTransporter && code <= kLastTransporter ? code : 0;
+    return isTransporter(code) ? code : 0;
 }
 
 std::optional<int> TransporterText::targetCell() const {
     const double target = platform::roundHalfEven(platform::numericValue(std::string_view(text_).substr(3, 3)));
-    if (!(target >= 0 && target < kCellCount)) return std::nullopt;
+    if (!isOnBoard(target)) return std::nullopt;
     return static_cast<int>(target);
 }
 

@@ -65,7 +65,7 @@ TEST_F(BoardTest, PlacingPutsTheCataloguePictureAndTheCodeOnTheCell) {
         EXPECT_FALSE(editor.pic(cell).visible());
         EXPECT_EQ(fakes.cursor.calls, (std::vector<Call>{Call::Wait, Call::Default}));
         // A transporter waits for its target on this cell; every other tile leaves the tool chosen.
-        EXPECT_EQ(editor.SelectedCode, c.code >= 901 ? 1000 + cell : c.code);
+        EXPECT_EQ(editor.SelectedCode, pendix::isTransporter(c.code) ? 1000 + cell : c.code);
         ++cell;
     }
     expectNoMessage();

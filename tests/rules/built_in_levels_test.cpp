@@ -115,7 +115,7 @@ TEST(BuiltInLevels, StreetsMeetMatchingArmsBarriersOrTheEdge) {
                 if (c < 0 || c >= kColumns) {
                     // The car would run into the next or previous row: that cell must stop it.
                     const int wrapped = cell + side.dColumn;
-                    if (wrapped >= 0 && wrapped < kCellCount) {
+                    if (isOnBoard(wrapped)) {
                         EXPECT_FALSE(openArms(codeOf(cells[wrapped])) & side.opposite)
                             << "level " << n << ": the street at cell " << cell << " runs on into cell " << wrapped;
                     }
