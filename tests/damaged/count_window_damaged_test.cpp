@@ -39,6 +39,21 @@ QByteArray everyTileOnce() {
     return QByteArray::fromStdString(pendix::levelFileBytes("Alle", cells, 0, 3, 1));
 }
 
+const char* familyName(Family family) {
+    switch (family) {
+    case Family::Street: return "Street";
+    case Family::Blocked: return "Blocked";
+    case Family::Tree: return "Tree";
+    case Family::Flower: return "Flower";
+    case Family::House: return "House";
+    case Family::Sport: return "Sport";
+    case Family::Animal: return "Animal";
+    case Family::Animation: return "Animation";
+    case Family::Transporter: return "Transporter";
+    }
+    return "Unknown";
+}
+
 class CountWindowDamagedTest : public ::testing::TestWithParam<std::tuple<Family, Damage>> {
 protected:
     CountWindowDamagedTest() {
@@ -95,6 +110,10 @@ TEST_P(CountWindowDamagedTest, OnlyTheBrokenPictureIsMissingAndTheCountGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(EachBitmapInTurn, CountWindowDamagedTest,
                          ::testing::Combine(::testing::ValuesIn(pendix::allFamilies()),
-                                            ::testing::Values(Damage::Missing, Damage::Garbage)));
+                                            ::testing::Values(Damage::Missing, Damage::Garbage)),
+                         [](const auto& info) {
+                             return test_support::caseName(std::string(familyName(std::get<0>(info.param))) + " " +
+                                                           test_support::damageName(std::get<1>(info.param)));
+                         });
 
 }  // namespace

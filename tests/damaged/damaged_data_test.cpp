@@ -129,6 +129,7 @@ const Case kCases[] = {
     {"\\lev1-9\\level1.lev", Damage::Empty},
 };
 
-INSTANTIATE_TEST_SUITE_P(OneFileAtATime, DamagedDataTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(OneFileAtATime, DamagedDataTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return test_support::caseName(info.param); });
 
 }  // namespace
