@@ -1,5 +1,7 @@
 #include "game_window_fixture.h"
 
+#include "tests/support/level_file.h"
+
 #include "platform/application.h"
 #include "platform/main_form.h"
 
@@ -14,10 +16,7 @@ GameWindowTest::GameWindowTest() : game(platform::instance<pendix::frmHaupt>()) 
 GameWindowTest::~GameWindowTest() { platform::dropInstances(); }
 
 QString GameWindowTest::writeLevel(std::string_view dataPath, const char* name) const {
-    QByteArray bytes = QByteArray(name) + "\r\n101\r\n";
-    for (int cell = 1; cell < 400; ++cell) bytes += "0\r\n";
-    bytes += "0\r\n1\r\n0\r\n";  // start cell, start direction, end cell
-    folder.writeText(dataPath, bytes);
+    folder.writeText(dataPath, test_support::levelFile(name, {{0, "101"}}, "0", "1", "0"));
     return folder.file(dataPath);
 }
 

@@ -1,10 +1,9 @@
 #include "game_window_fixture.h"
 
+#include "tests/support/level_file.h"
+
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "shared/level_format/level_writer.h"
-
-#include <QFile>
 
 namespace game_test {
 
@@ -25,14 +24,12 @@ GameWindowTest::~GameWindowTest() { platform::dropInstances(); }
 QString GameWindowTest::writeLevel(const std::string& fileName, const std::string& nameBytes,
                                    const std::array<std::string, 400>& cells, int start, int startDirection,
                                    int end) const {
-    return writeFile(fileName, pendix::levelFileBytes(nameBytes, cells, start, startDirection, end));
+    return writeFile(fileName, test_support::levelFile(nameBytes, cells, start, startDirection, end).toStdString());
 }
 
 QString GameWindowTest::writeFile(const std::string& fileName, const std::string& bytes) const {
     const QString path = levels.filePath(QString::fromStdString(fileName));
-    QFile out(path);
-    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    EXPECT_TRUE(test_support::writeFile(path, QByteArray::fromStdString(bytes))) << path.toStdString();
     return path;
 }
 
