@@ -1,7 +1,7 @@
 // The speed dialog as "Einstellen" opens it: text and bar mirroring each other,
 // "Standart", "OK", "Abbrechen", the close box, and the paused car.
 #include "design_check.h"
-#include "game_window_fixture.h"
+#include "tests/game/game_window_fixture.h"
 
 #include "game/frm_geschwindigkeit.h"
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-using dialogs_test::GameWindowTest;
+using game_test::GameWindowTest;
 using pendix::frmGeschwindigkeit;
 using test_support::pressKey;
 
@@ -34,6 +34,7 @@ void PrintTo(const Shown& s, std::ostream* out) { *out << '"' << s.text.toStdStr
 
 class SpeedDialog : public GameWindowTest {
 protected:
+    SpeedDialog() : GameWindowTest(Data::OwnFolder) {}
     // "Einstellen" with the step timer at `interval`, the user doing `act` in the dialog.
     void open(int interval, std::function<void(frmGeschwindigkeit&)> act, bool driving = false) {
         game.tmeWeiter.setInterval(interval);
