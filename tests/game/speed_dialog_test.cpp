@@ -1,7 +1,7 @@
 // The speed dialog as "Einstellen" opens it: text and bar mirroring each other,
 // "Standart", "OK", "Abbrechen", the close box, and the paused car.
-#include "design_check.h"
-#include "tests/game/game_window_fixture.h"
+#include "tests/support/design_check.h"
+#include "game_window_fixture.h"
 
 #include "game/frm_geschwindigkeit.h"
 
@@ -68,7 +68,7 @@ TEST_F(SpeedDialog, DesignedAsAFixedDialog) {
     EXPECT_EQ(dialog.clientWidth(), 4575);
     EXPECT_EQ(dialog.clientHeight(), 2175);
     EXPECT_TRUE(dialog.centered());
-    dialogs_test::expectPlaced({
+    test_support::expectPlaced({
         {"HScroll", dialog.HScroll, {360, 840, 3855, 255}, ""},
         {"cmdOk", dialog.cmdOk, {360, 1440, 1335, 375}, "Klicken sie hier, um den neuen Wert zu setzen."},
         {"cmdStandart", dialog.cmdStandart, {1680, 1440, 1215, 375},
@@ -89,7 +89,7 @@ TEST_F(SpeedDialog, DesignedAsAFixedDialog) {
     EXPECT_EQ(dialog.HScroll.largeChange(), 1);
     EXPECT_TRUE(dialog.cmdOk.isDefault());
     EXPECT_TRUE(dialog.cmdAbbrechen.isCancel());
-    EXPECT_EQ(dialogs_test::tabOrder(dialog),
+    EXPECT_EQ(test_support::tabOrder(dialog),
               (std::vector<const platform::Control*>{&dialog.HScroll, &dialog.cmdOk, &dialog.cmdStandart,
                                                      &dialog.cmdAbbrechen, &dialog.txtGeschwindigkeit}));
 }

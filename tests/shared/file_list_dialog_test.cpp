@@ -1,6 +1,6 @@
 // The file-list dialog on list files of its own: entries, the folder and file
 // choice, the totals, and a list that is missing or breaks its rules.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/file_list/frm_datei_lst.h"

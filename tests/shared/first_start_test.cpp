@@ -1,5 +1,5 @@
 // The first-start check of the game window and the welcome box it shows.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/first_start/frm_beginn.h"

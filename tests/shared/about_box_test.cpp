@@ -1,5 +1,5 @@
 // The about box: the circling cars, the version line, the links and the keys.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/about_box/frm_info.h"

@@ -1,4 +1,4 @@
-#include "extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "shared/tile_catalogue.h"
 

@@ -1,6 +1,6 @@
 // The level chooser as the game opens it: lists, path label, the answer in the
 // game window's Tag, hiding instead of closing, and "Neues Level öffnen".
-#include "design_check.h"
+#include "tests/support/design_check.h"
 #include "tests/game/game_window_fixture.h"
 
 #include "shared/level_chooser/frm_levelauswahl.h"
@@ -65,7 +65,7 @@ TEST_F(LevelChooser, FirstOpeningShowsTheLevelFolderWithNothingSelected) {
 
 TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
     chooser.load();
-    dialogs_test::expectPlaced({
+    test_support::expectPlaced({
         {"filDateien", chooser.filDateien, {3120, 840, 2295, 3600},
          "Hier können das Level aus dem aktuellen Verzeichnis wählen."},
         {"dirVerzeichnisse", chooser.dirVerzeichnisse, {360, 840, 2295, 3690}, "Wählen sie hier das Verzeichnis aus."},
@@ -77,7 +77,7 @@ TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
         {"lblFilter", chooser.lblFilter, {3120, 360, 2295, 255},
          "Hier wird der Datei - Filter angezeigt, der verwendet wird."},
     });
-    EXPECT_EQ(dialogs_test::tabOrder(chooser),
+    EXPECT_EQ(test_support::tabOrder(chooser),
               (std::vector<const platform::Control*>{&chooser.filDateien, &chooser.dirVerzeichnisse,
                                                      &chooser.drvLaufwerke, &chooser.cmdOk, &chooser.cmdAbbrechen}));
 }
