@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmInfo;
 
-class AboutBoxTest : public ExtrasTest {
+class AboutBoxTest : public SharedDialogTest {
 protected:
     frmInfo& open(const pendix::ProductTitle& title = pendix::gameProductTitle()) {
         pendix::showAboutBox(title);
@@ -193,4 +193,4 @@ TEST_F(AboutBoxTest, EnterClosesTheBoxAndEscapeDoesNot) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

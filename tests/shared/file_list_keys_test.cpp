@@ -13,12 +13,12 @@
 #include <QListWidget>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmDateiLst;
 
-class FileListKeys : public ExtrasTest {
+class FileListKeys : public SharedDialogTest {
 protected:
     FileListKeys() {
         folder.writeText("\\wav\\kurve.wav", QByteArray(100, 'x'));
@@ -94,4 +94,4 @@ TEST_F(FileListKeys, EnterOrEscInEitherListClosesTheDialog) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

@@ -12,12 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmDateiLst;
 
-class FileListSpecialFiles : public ExtrasTest {
+class FileListSpecialFiles : public SharedDialogTest {
 protected:
     QString listPath() const { return folder.path() + "/dateien.lst"; }
     frmDateiLst& open() {
@@ -72,4 +72,4 @@ TEST_F(FileListSpecialFiles, AListBeyondItsLineBoundShowsItsFirstLines) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test
