@@ -5,7 +5,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PROGDIR := $(BUILD)/Pendix
 
-.PHONY: all deps configure build layout run editor hilfe test bench fuzz soak clean
+.PHONY: all deps configure build layout run editor hilfe test test-whole bench fuzz soak clean
 
 all: layout
 
@@ -33,6 +33,10 @@ hilfe: layout
 
 test: layout
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Every test program once more as one process, its cases shuffled (SEED=n repeats a run).
+test-whole: layout
+	@tools/run-tests-whole.sh $(BUILD) $(SEED)
 
 # Release build in $(BUILD)-bench/; the figures offscreen and under Xvfb.
 bench: deps

@@ -1,28 +1,23 @@
 #include "bench_levels.h"
 
-#include "shared/level_format/level_writer.h"
 #include "shared/level_format/transporter_text.h"
 #include "shared/tile_catalogue.h"
+#include "tests/support/level_file.h"
 
 #include <QDir>
-#include <QFile>
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace bench {
 namespace {
 
-using Cells = std::array<std::string, pendix::kCellCount>;
+using Cells = test_support::LevelCells;
 
 QString write(const QString& folder, const QString& name, const std::string& title, const Cells& cells, int start,
               int direction, int end) {
-    const std::string bytes = pendix::levelFileBytes(title, cells, start, direction, end);
     const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0) return {};
-    return path;
+    return test_support::writeFile(path, test_support::levelFile(title, cells, start, direction, end)) ? path : QString();
 }
 
 }  // namespace

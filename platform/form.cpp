@@ -107,6 +107,8 @@ void Form::tearDown() {
     window_ = nullptr;
     window->disown();
     window->close();
+    // From the window's own close event (its close box) Qt ignores the close: off the screen at once all the same.
+    window->hide();
     window->deleteLater();
 }
 

@@ -8,11 +8,11 @@
 #include "editor/start.h"
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "shared/level_format/level_writer.h"
 #include "shared/tile_catalogue.h"
 #include "tests/support/dialog_hands.h"
 #include "tests/support/damaged_file.h"
 #include "tests/support/installed_folder.h"
+#include "tests/support/level_file.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
 
@@ -33,10 +33,25 @@ using test_support::Damage;
 
 // Every catalogue code once, on the cells 0 to 172 in code order.
 QByteArray everyTileOnce() {
-    std::array<std::string, pendix::kCellCount> cells;
+    test_support::LevelCells cells;
     const auto& codes = pendix::allTileCodes();
     for (std::size_t i = 0; i < codes.size(); ++i) cells[i] = std::to_string(codes[i]);
-    return QByteArray::fromStdString(pendix::levelFileBytes("Alle", cells, 0, 3, 1));
+    return test_support::levelFile("Alle", cells, 0, 3, 1);
+}
+
+const char* familyName(Family family) {
+    switch (family) {
+    case Family::Street: return "Street";
+    case Family::Blocked: return "Blocked";
+    case Family::Tree: return "Tree";
+    case Family::Flower: return "Flower";
+    case Family::House: return "House";
+    case Family::Sport: return "Sport";
+    case Family::Animal: return "Animal";
+    case Family::Animation: return "Animation";
+    case Family::Transporter: return "Transporter";
+    }
+    return "Unknown";
 }
 
 class CountWindowDamagedTest : public ::testing::TestWithParam<std::tuple<Family, Damage>> {
@@ -95,6 +110,10 @@ TEST_P(CountWindowDamagedTest, OnlyTheBrokenPictureIsMissingAndTheCountGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(EachBitmapInTurn, CountWindowDamagedTest,
                          ::testing::Combine(::testing::ValuesIn(pendix::allFamilies()),
-                                            ::testing::Values(Damage::Missing, Damage::Garbage)));
+                                            ::testing::Values(Damage::Missing, Damage::Garbage)),
+                         [](const auto& info) {
+                             return test_support::caseName(std::string(familyName(std::get<0>(info.param))) + " " +
+                                                           test_support::damageName(std::get<1>(info.param)));
+                         });
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include "game/frm_haupt.h"
 #include "platform/application.h"
 #include "platform/paths.h"
-#include "shared/level_format/level_writer.h"
 #include "tests/support/damaged_file.h"
 #include "tests/support/dialog_hands.h"
 #include "tests/support/installed_folder.h"
+#include "tests/support/level_file.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/real_viewers.h"
@@ -30,22 +30,21 @@ using Case = test_support::DamagedFile;
 
 // A straight road along row 2 from 50 to the end on 74, and every animated kind,
 // a decoration and a transporter elsewhere on the board.
-std::string probeLevel() {
-    std::array<std::string, pendix::kCellCount> cells;
+QByteArray probeLevel() {
+    test_support::LevelCells cells;
     for (int i = 50; i < 75; ++i) cells[static_cast<std::size_t>(i)] = "102";
     for (int kind = 1; kind <= pendix::kAnimationKinds; ++kind)
         cells[static_cast<std::size_t>(200 + kind)] = std::to_string(800 + kind);
     cells[300] = "301";
     cells[310] = "9120451";
-    return pendix::levelFileBytes("Probe", cells, 50, 3, 74);
+    return test_support::levelFile("Probe", cells, 50, 3, 74);
 }
 
 class DamagedDataTest : public ::testing::TestWithParam<Case> {
 protected:
     void SetUp() override {
         test_support::InstalledFolder::copyInto(copy_);
-        const std::string bytes = probeLevel();
-        copy_.writeText("\\probe.lvl", QByteArray::fromStdString(bytes));
+        copy_.writeText("\\probe.lvl", probeLevel());
     }
     void TearDown() override { platform::dropInstances(); }
 
@@ -129,6 +128,7 @@ const Case kCases[] = {
     {"\\lev1-9\\level1.lev", Damage::Empty},
 };
 
-INSTANTIATE_TEST_SUITE_P(OneFileAtATime, DamagedDataTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(OneFileAtATime, DamagedDataTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return test_support::caseName(info.param); });
 
 }  // namespace

@@ -295,6 +295,7 @@ const Case kCases[] = {
     {{"\\dateien.lst", Damage::FolderInstead}, nullptr, nullptr},
 };
 
-INSTANTIATE_TEST_SUITE_P(OneThingAtATime, EditorDamagedDataTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(OneThingAtATime, EditorDamagedDataTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return test_support::caseName(info.param.damaged); });
 
 }  // namespace

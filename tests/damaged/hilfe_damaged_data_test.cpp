@@ -100,6 +100,7 @@ const Case kCases[] = {
     {{"\\hilfe", Damage::FileInstead}, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(OneThingAtATime, HilfeDamagedDataTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(OneThingAtATime, HilfeDamagedDataTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return test_support::caseName(info.param.damaged); });
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "count_window_fixture.h"
 
 #include "shared/tile_catalogue.h"
-#include "tests/dialogs/design_check.h"
+#include "tests/support/design_check.h"
 #include "tests/support/program_folder.h"
 
 #include "platform/paths.h"
@@ -219,7 +219,7 @@ TEST_F(CountWindowTest, LoadsEveryTilesPictureAndHasTheRefreshButtonFocused) {
     EXPECT_EQ(small, board);
     for (std::int16_t frame : count().AnimFrame) EXPECT_EQ(frame, 1);
 
-    const auto order = dialogs_test::tabOrder(count());
+    const auto order = test_support::tabOrder(count());
     ASSERT_FALSE(order.empty());
     EXPECT_EQ(order.front(), &count().cmdAktualisieren);
     QApplication::processEvents();  // the window system's activation of the new window

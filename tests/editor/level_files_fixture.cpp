@@ -9,17 +9,6 @@
 
 namespace editor_test {
 
-QByteArray levelFile(const std::string& name, const std::map<int, std::string>& cells, const std::string& start,
-                     const std::string& direction, const std::string& end) {
-    std::string bytes = name + "\r\n";
-    for (int cell = 0; cell < pendix::kCellCount; ++cell) {
-        const auto found = cells.find(cell);
-        bytes += (found == cells.end() ? std::string() : found->second) + "\r\n";
-    }
-    bytes += start + "\r\n" + direction + "\r\n" + end + "\r\n\r\n";
-    return QByteArray::fromStdString(bytes);
-}
-
 LevelFilesTest::LevelFilesTest() { test_support::InstalledFolder::copyInto(folder); }
 
 QString LevelFilesTest::levelFolder() { return platform::programFolder() + "/lvlneu"; }
@@ -27,9 +16,7 @@ QString LevelFilesTest::levelFolder() { return platform::programFolder() + "/lvl
 QString LevelFilesTest::levelPath(const QString& name) { return levelFolder() + "/" + name; }
 
 void LevelFilesTest::writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(test_support::writeFile(path, bytes)) << path.toStdString();
 }
 
 QByteArray LevelFilesTest::fileBytes(const QString& path) {

@@ -4,22 +4,17 @@
 // the level chooser and in the input boxes.
 #include "editor_fixture.h"
 
+#include "tests/support/level_file.h"
 #include "tests/support/program_folder.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <map>
-#include <string>
 #include <vector>
 
 namespace editor_test {
 
-// A level file's bytes from its raw lines: the name, the cells given (all others
-// empty), the start, direction and end lines as they stand, each ended by CR LF,
-// then the closing empty line.
-QByteArray levelFile(const std::string& name, const std::map<int, std::string>& cells, const std::string& start,
-                     const std::string& direction, const std::string& end);
+using test_support::levelFile;
 
 class LevelFilesTest : public EditorTest {
 protected:

@@ -94,7 +94,8 @@ TEST_P(StartUpTest, AnyPictureBrokenShowsOnlyTheFirstStartBox) {
     EXPECT_EQ(fakes.ender.ends, 0);  // only the box's own ways out end the program
 }
 
-INSTANTIATE_TEST_SUITE_P(OneBroken, StartUpTest, ::testing::ValuesIn(brokenStartPictures()));
+INSTANTIATE_TEST_SUITE_P(OneBroken, StartUpTest, ::testing::ValuesIn(brokenStartPictures()),
+                         [](const auto& info) { return test_support::caseName(info.param); });
 
 // A bitmap cut off halfway still gives its first rows: the editor starts and shows them.
 TEST(EditorStartUp, APictureCutShortStillShows) {

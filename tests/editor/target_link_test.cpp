@@ -4,9 +4,9 @@
 
 #include "editor/palette_layout.h"
 #include "shared/board/board.h"
+#include "tests/support/level_file.h"
 #include "tests/support/overlay_look.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace editor_test {
@@ -256,14 +256,11 @@ TEST_F(LinkTest, AChoiceLeftPendingOverALoadEndsWithoutALink) {
     // A level loaded meanwhile (as "Neu" and "Öffnen" do: the board cleared, then the file read):
     // cell 300 holds a street now, 301 another.
     QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("umweg.lvl")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Umweg\r\n");
-    for (int cell = 0; cell < pendix::kCellCount; ++cell) file.write(cell == 300 || cell == 301 ? "101\r\n" : "\r\n");
-    file.write("301\r\n1\r\n0\r\n\r\n");
-    file.close();
+    const QString file = folder.filePath(QStringLiteral("umweg.lvl"));
+    ASSERT_TRUE(
+        test_support::writeFile(file, test_support::levelFile("Umweg", {{300, "101"}, {301, "101"}}, "301", "1", "0")));
     editor.ClearBoard();
-    editor.LoadLevel(file.fileName());
+    editor.LoadLevel(file);
     ASSERT_EQ(editor.SelectedCode, 1300);  // loading leaves the tool alone
     const BoardState loaded = state();
 

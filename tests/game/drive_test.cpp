@@ -1,4 +1,4 @@
-// "Level - Start", the keys and the car step as the player meets them in the window.
+// "Level - Start", the keys and the car step as the player meets them in the game.
 #include "game_window_fixture.h"
 
 #include "platform/paths.h"
@@ -22,14 +22,14 @@ Cells transporterRoad() {
 class DriveTest : public GameWindowTest {
 protected:
     void start(const Cells& cells, int startPos, int startDir, int endPos) {
-        window.ClearBoard();
-        window.LoadLevel(writeLevel("drive.lvl", "Probefahrt", cells, startPos, startDir, endPos));
-        window.cmdLevelStart.click();
+        game.ClearBoard();
+        game.LoadLevel(writeLevel("drive.lvl", "Probefahrt", cells, startPos, startDir, endPos));
+        game.cmdLevelStart.click();
         fakes.waves.operations.clear();
     }
     int visibleOverlays() const {
         int shown = 0;
-        for (int i = 0; i < 400; ++i) shown += window.pic(i).visible() ? 1 : 0;
+        for (int i = 0; i < 400; ++i) shown += game.pic(i).visible() ? 1 : 0;
         return shown;
     }
 };
@@ -46,34 +46,34 @@ TEST_F(DriveTest, SpeedKeysKeepTheIntervalWithinItsBounds) {
         {7, '0', 1000},      {65535, '0', 1000},  {300, 'x', 300},
     };
     for (const Case& c : cases) {
-        window.tmeWeiter.setInterval(c.speed);
-        type(window.cmdLevelStart, c.key);
-        EXPECT_EQ(window.tmeWeiter.interval(), c.expected) << c.speed << " " << c.key;
+        game.tmeWeiter.setInterval(c.speed);
+        type(game.cmdLevelStart, c.key);
+        EXPECT_EQ(game.tmeWeiter.interval(), c.expected) << c.speed << " " << c.key;
     }
 }
 
 TEST_F(DriveTest, TurnKeysLeaveOneRequestAndFiveSwitchesTheStepTimer) {
-    type(window.cmd(17), '4');  // the focus on a tile button: key preview still sees it
-    EXPECT_EQ(window.TurnLeft, 1);
-    EXPECT_EQ(window.TurnRight, 0);
-    type(window.cmdLevelStart, '6');
-    EXPECT_EQ(window.TurnLeft, 0);
-    EXPECT_EQ(window.TurnRight, 1);
+    type(game.cmd(17), '4');  // the focus on a tile button: key preview still sees it
+    EXPECT_EQ(game.TurnLeft, 1);
+    EXPECT_EQ(game.TurnRight, 0);
+    type(game.cmdLevelStart, '6');
+    EXPECT_EQ(game.TurnLeft, 0);
+    EXPECT_EQ(game.TurnRight, 1);
 
-    EXPECT_FALSE(window.tmeWeiter.enabled());
-    type(window.cmdLevelStart, '5');
-    EXPECT_TRUE(window.tmeWeiter.enabled());
-    type(window.cmdLevelStart, '5');
-    EXPECT_FALSE(window.tmeWeiter.enabled());
+    EXPECT_FALSE(game.tmeWeiter.enabled());
+    type(game.cmdLevelStart, '5');
+    EXPECT_TRUE(game.tmeWeiter.enabled());
+    type(game.cmdLevelStart, '5');
+    EXPECT_FALSE(game.tmeWeiter.enabled());
     EXPECT_TRUE(fakes.cursor.calls.empty());  // keys never touch the cursor
 }
 
 TEST_F(DriveTest, StartWithoutALevelDoesNothingAtAll) {
-    window.txtGF.setText("7");
-    window.cmdLevelStart.click();
+    game.txtGF.setText("7");
+    game.cmdLevelStart.click();
     EXPECT_TRUE(fakes.cursor.calls.empty());
-    EXPECT_FALSE(window.tmeWeiter.enabled());
-    EXPECT_EQ(window.txtGF.text(), "7");
+    EXPECT_FALSE(game.tmeWeiter.enabled());
+    EXPECT_EQ(game.txtGF.text(), "7");
     EXPECT_EQ(visibleOverlays(), 0);
 }
 
@@ -81,41 +81,41 @@ TEST_F(DriveTest, StartDuringADrivePutsTheCarBackAndKeepsTheTimerRunning) {
     Cells road;
     for (int cell = 100; cell < 110; ++cell) road[static_cast<std::size_t>(cell)] = "102";
     start(road, 100, 3, 109);
-    window.tmeWeiter.fire();
-    window.tmeWeiter.fire();
-    type(window.cmdLevelStart, '4');
-    ASSERT_EQ(window.CarPos, 102);
-    ASSERT_EQ(window.txtGF.text(), "2");
+    game.tmeWeiter.fire();
+    game.tmeWeiter.fire();
+    type(game.cmdLevelStart, '4');
+    ASSERT_EQ(game.CarPos, 102);
+    ASSERT_EQ(game.txtGF.text(), "2");
 
     fakes.cursor.calls.clear();
-    window.cmdLevelStart.click();
-    EXPECT_EQ(window.txtGF.text(), "0");
-    EXPECT_EQ(window.CarPos, 100);
-    EXPECT_EQ(window.CarDir, 3);
-    EXPECT_EQ(window.TurnLeft, 0);
-    EXPECT_EQ(window.TurnRight, 0);
-    EXPECT_TRUE(window.tmeWeiter.enabled());
+    game.cmdLevelStart.click();
+    EXPECT_EQ(game.txtGF.text(), "0");
+    EXPECT_EQ(game.CarPos, 100);
+    EXPECT_EQ(game.CarDir, 3);
+    EXPECT_EQ(game.TurnLeft, 0);
+    EXPECT_EQ(game.TurnRight, 0);
+    EXPECT_TRUE(game.tmeWeiter.enabled());
     EXPECT_EQ(visibleOverlays(), 1);
-    EXPECT_TRUE(window.pic(100).visible());
-    EXPECT_EQ(window.pic(100).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
-    EXPECT_EQ(window.pic(102).tag(), "0");
-    EXPECT_TRUE(window.pic(102).picture().sourcePath().isEmpty());
+    EXPECT_TRUE(game.pic(100).visible());
+    EXPECT_EQ(game.pic(100).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
+    EXPECT_EQ(game.pic(102).tag(), "0");
+    EXPECT_TRUE(game.pic(102).picture().sourcePath().isEmpty());
     using Call = platform::RecordingScreenCursor::Call;
     EXPECT_EQ(fakes.cursor.calls, (std::vector<Call>{Call::Wait, Call::Default}));
 }
 
 TEST_F(DriveTest, EachStepPlaysItsWaveThroughTheFiveOperations) {
     start(transporterRoad(), 50, 3, 77);
-    window.tmeWeiter.fire();
+    game.tmeWeiter.fire();
     const QString wave = platform::programFolder() + "\\wav\\gerade.wav";
     EXPECT_EQ(fakes.waves.operations,
               (std::vector<Operation>{{"Close", {}}, {"FileName", wave}, {"DeviceType", "WaveAudio"}, {"Open", {}},
                                       {"Play", {}}}));
 
-    window.mnuSound1.setChecked(false);
+    game.mnuSound1.setChecked(false);
     fakes.waves.operations.clear();
-    window.tmeWeiter.fire();  // the transport, silent
-    window.tmeWeiter.fire();  // the win, silent
+    game.tmeWeiter.fire();  // the transport, silent
+    game.tmeWeiter.fire();  // the win, silent
     EXPECT_TRUE(fakes.waves.operations.empty());
     EXPECT_EQ(fakes.messages.shown.size(), 1u);
 }
@@ -123,29 +123,29 @@ TEST_F(DriveTest, EachStepPlaysItsWaveThroughTheFiveOperations) {
 TEST_F(DriveTest, TransportThenWinOnTheTargetWithTheCarsOwnPicture) {
     start(transporterRoad(), 50, 3, 77);
     bool timerOffAtMessage = false;
-    fakes.onMessage = [&] { timerOffAtMessage = !window.tmeWeiter.enabled(); };
+    fakes.onMessage = [&] { timerOffAtMessage = !game.tmeWeiter.enabled(); };
 
-    window.tmeWeiter.fire();  // onto the transporter as onto its street
-    EXPECT_EQ(window.CarPos, 51);
-    EXPECT_EQ(window.pic(51).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
-    window.tmeWeiter.fire();  // the transport
-    EXPECT_EQ(window.CarPos, 77);
-    EXPECT_EQ(window.CarDir, 3);
-    EXPECT_EQ(window.PrevPos, 50);
-    EXPECT_FALSE(window.pic(51).visible());
-    EXPECT_TRUE(window.pic(77).visible());
-    EXPECT_EQ(window.pic(77).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
+    game.tmeWeiter.fire();  // onto the transporter as onto its street
+    EXPECT_EQ(game.CarPos, 51);
+    EXPECT_EQ(game.pic(51).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
+    game.tmeWeiter.fire();  // the transport
+    EXPECT_EQ(game.CarPos, 77);
+    EXPECT_EQ(game.CarDir, 3);
+    EXPECT_EQ(game.PrevPos, 50);
+    EXPECT_FALSE(game.pic(51).visible());
+    EXPECT_TRUE(game.pic(77).visible());
+    EXPECT_EQ(game.pic(77).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
     EXPECT_TRUE(fakes.messages.shown.empty());
 
-    window.tmeWeiter.fire();  // standing on the end cell
-    EXPECT_EQ(window.txtGF.text(), "3");
+    game.tmeWeiter.fire();  // standing on the end cell
+    EXPECT_EQ(game.txtGF.text(), "3");
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].text, "Herzlichen Glückwunsch!\r\rSie haben das Level: Probefahrt geschafft.");
     EXPECT_EQ(fakes.messages.shown[0].style, 0);
     EXPECT_EQ(fakes.messages.shown[0].title, "Pendix");
     EXPECT_TRUE(timerOffAtMessage);
     EXPECT_EQ(playedWaves(), (QStringList{"\\wav\\gerade.wav", "\\wav\\trans.wav", "\\wav\\applaus.wav"}));
-    EXPECT_TRUE(window.pic(77).visible());
+    EXPECT_TRUE(game.pic(77).visible());
 }
 
 TEST_F(DriveTest, LossesStopTheTimerBeforeTheirMessageAndTheCarVanishes) {
@@ -167,25 +167,25 @@ TEST_F(DriveTest, LossesStopTheTimerBeforeTheirMessageAndTheCarVanishes) {
         start(cells, c.startPos, c.startDir, 399);
         fakes.messages.shown.clear();
         bool timerOffAtMessage = false;
-        fakes.onMessage = [&] { timerOffAtMessage = !window.tmeWeiter.enabled(); };
-        window.tmeWeiter.fire();
+        fakes.onMessage = [&] { timerOffAtMessage = !game.tmeWeiter.enabled(); };
+        game.tmeWeiter.fire();
         ASSERT_EQ(fakes.messages.shown.size(), 1u);
         EXPECT_EQ(fakes.messages.shown[0].text, c.text);
         EXPECT_EQ(fakes.messages.shown[0].style, 0);
         EXPECT_EQ(fakes.messages.shown[0].title, "Versuchen sie's doch noch 'mal!");
         EXPECT_TRUE(timerOffAtMessage);
         EXPECT_EQ(playedWaves(), c.waves);
-        EXPECT_EQ(window.txtGF.text(), "1");
-        EXPECT_EQ(window.CarPos, c.startPos);
+        EXPECT_EQ(game.txtGF.text(), "1");
+        EXPECT_EQ(game.CarPos, c.startPos);
         EXPECT_EQ(visibleOverlays(), 0);
     }
 }
 
 TEST_F(DriveTest, ACounterThatIsNoNumberCountsOnFromZero) {
     start(transporterRoad(), 50, 3, 77);
-    window.txtGF.setText("viele");
-    window.tmeWeiter.fire();
-    EXPECT_EQ(window.txtGF.text(), "1");
+    game.txtGF.setText("viele");
+    game.tmeWeiter.fire();
+    EXPECT_EQ(game.txtGF.text(), "1");
 }
 
 }  // namespace

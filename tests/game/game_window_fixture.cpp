@@ -1,39 +1,40 @@
 #include "game_window_fixture.h"
 
 #include "platform/application.h"
+#include "platform/main_form.h"
 #include "platform/paths.h"
-#include "shared/level_format/level_writer.h"
-
-#include <QFile>
+#include "shared/tile_catalogue.h"
 
 namespace game_test {
 
-namespace {
-
-pendix::frmHaupt& shownWindow() {
-    auto& window = platform::instance<pendix::frmHaupt>();
-    window.show();
-    return window;
+GameWindowTest::GameWindowTest(Data data) : game(platform::instance<pendix::frmHaupt>()) {
+    if (data == Data::Installed) {
+        installed_.emplace();
+    } else {
+        own_.emplace();
+        own_->writePicture(pendix::kProbeBitmap);
+    }
+    platform::setMainForm<pendix::frmHaupt>();
+    game.show();
 }
-
-}  // namespace
-
-GameWindowTest::GameWindowTest() : window(shownWindow()) {}
 
 GameWindowTest::~GameWindowTest() { platform::dropInstances(); }
 
 QString GameWindowTest::writeLevel(const std::string& fileName, const std::string& nameBytes,
-                                   const std::array<std::string, 400>& cells, int start, int startDirection,
+                                   const test_support::LevelCells& cells, int start, int startDirection,
                                    int end) const {
-    return writeFile(fileName, pendix::levelFileBytes(nameBytes, cells, start, startDirection, end));
+    return writeFile(fileName, test_support::levelFile(nameBytes, cells, start, startDirection, end).toStdString());
 }
 
 QString GameWindowTest::writeFile(const std::string& fileName, const std::string& bytes) const {
     const QString path = levels.filePath(QString::fromStdString(fileName));
-    QFile out(path);
-    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    EXPECT_TRUE(test_support::writeFile(path, QByteArray::fromStdString(bytes))) << path.toStdString();
     return path;
+}
+
+QString GameWindowTest::writeLevel(std::string_view dataPath, const char* name) const {
+    folder().writeText(dataPath, test_support::levelFile(name, {{0, "101"}}, "0", "1", "0"));
+    return folder().file(dataPath);
 }
 
 QStringList GameWindowTest::playedWaves() const {

@@ -25,11 +25,11 @@ Cells sampleCells() {
 }
 
 TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
-    window.AnimCells[4] = 7;  // a counter of a cell that gets no animation stays
+    game.AnimCells[4] = 7;  // a counter of a cell that gets no animation stays
     const QString path = writeLevel("sample.lvl", "  Stra\xdf" "e  ", sampleCells(), 5, 7, 10);
-    window.ClearBoard();
+    game.ClearBoard();
     fakes.cursor.calls.clear();
-    window.LoadLevel(path);
+    game.LoadLevel(path);
 
     struct Cell {
         int index;
@@ -45,32 +45,32 @@ TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
         {10, "\\bmp\\StraekRU.bmp", "104"},  // the end marker instead of the curve
     };
     for (const auto& [index, picture, tag] : drawn) {
-        EXPECT_EQ(window.cmd(index).picture().sourcePath(), QString::fromUtf8(picture)) << index;
-        EXPECT_EQ(window.cmd(index).picture().isEmpty(), *picture == '\0') << index;
-        EXPECT_EQ(window.cmd(index).tag(), tag) << index;
+        EXPECT_EQ(game.cmd(index).picture().sourcePath(), QString::fromUtf8(picture)) << index;
+        EXPECT_EQ(game.cmd(index).picture().isEmpty(), *picture == '\0') << index;
+        EXPECT_EQ(game.cmd(index).tag(), tag) << index;
     }
-    EXPECT_EQ(window.AnimCells[3], 1);
-    EXPECT_EQ(window.AnimCells[4], 7);
+    EXPECT_EQ(game.AnimCells[3], 1);
+    EXPECT_EQ(game.AnimCells[4], 7);
 
-    EXPECT_EQ(window.pic(5).picture().sourcePath(), "\\bmp\\AutoDLUO.bmp");
-    EXPECT_FALSE(window.pic(5).picture().isEmpty());
-    EXPECT_TRUE(window.pic(5).visible());
-    EXPECT_EQ(window.pic(5).tag(), "7");
+    EXPECT_EQ(game.pic(5).picture().sourcePath(), "\\bmp\\AutoDLUO.bmp");
+    EXPECT_FALSE(game.pic(5).picture().isEmpty());
+    EXPECT_TRUE(game.pic(5).visible());
+    EXPECT_EQ(game.pic(5).tag(), "7");
     for (int i = 0; i < 400; ++i) {
         if (i == 5) continue;
-        EXPECT_FALSE(window.pic(i).visible()) << i;
+        EXPECT_FALSE(game.pic(i).visible()) << i;
     }
 
-    EXPECT_EQ(window.StartPos, 5);
-    EXPECT_EQ(window.StartDir, 7);
-    EXPECT_EQ(window.EndPos, 10);
-    EXPECT_EQ(window.CarPos, 5);
-    EXPECT_EQ(window.CarDir, 7);
-    EXPECT_EQ(window.LevelName, "Straße");
-    EXPECT_EQ(window.lblLevelName.caption(), "Level: Straße");
-    EXPECT_EQ(window.LevelLines[0], "  Stra\xdf" "e  ");
-    EXPECT_EQ(window.LevelLines[1 + 2], "9120451");
-    EXPECT_EQ(window.LevelLines[403], "10");
+    EXPECT_EQ(game.StartPos, 5);
+    EXPECT_EQ(game.StartDir, 7);
+    EXPECT_EQ(game.EndPos, 10);
+    EXPECT_EQ(game.CarPos, 5);
+    EXPECT_EQ(game.CarDir, 7);
+    EXPECT_EQ(game.LevelName, "Straße");
+    EXPECT_EQ(game.lblLevelName.caption(), "Level: Straße");
+    EXPECT_EQ(game.LevelLines[0], "  Stra\xdf" "e  ");
+    EXPECT_EQ(game.LevelLines[1 + 2], "9120451");
+    EXPECT_EQ(game.LevelLines[403], "10");
     EXPECT_TRUE(fakes.messages.shown.empty());
     using Call = platform::RecordingScreenCursor::Call;
     EXPECT_EQ(fakes.cursor.calls, (std::vector<Call>{Call::Wait, Call::Default}));
@@ -80,61 +80,61 @@ TEST_F(GameWindowTest, MissingBitmapsLeaveTheirCellsBare) {
     QTemporaryDir emptyFolder;
     const QString path = writeLevel("sample.lvl", "Ohne Bilder", sampleCells(), 5, 3, 10);
     platform::setProgramFolder(emptyFolder.path());
-    window.ClearBoard();
-    window.LoadLevel(path);
-    EXPECT_EQ(window.cmd(0).picture().sourcePath(), "\\bmp\\StrasOU.bmp");
-    EXPECT_TRUE(window.cmd(0).picture().isEmpty());
-    EXPECT_EQ(window.cmd(0).tag(), "101");
-    EXPECT_TRUE(window.pic(5).picture().isEmpty());
-    EXPECT_TRUE(window.pic(5).visible());
-    EXPECT_EQ(window.lblLevelName.caption(), "Level: Ohne Bilder");
+    game.ClearBoard();
+    game.LoadLevel(path);
+    EXPECT_EQ(game.cmd(0).picture().sourcePath(), "\\bmp\\StrasOU.bmp");
+    EXPECT_TRUE(game.cmd(0).picture().isEmpty());
+    EXPECT_EQ(game.cmd(0).tag(), "101");
+    EXPECT_TRUE(game.pic(5).picture().isEmpty());
+    EXPECT_TRUE(game.pic(5).visible());
+    EXPECT_EQ(game.lblLevelName.caption(), "Level: Ohne Bilder");
 }
 
 TEST_F(GameWindowTest, LevelMenuItemsLoadTheBuiltInLevels) {
-    window.mnuLevel1.click();
-    EXPECT_TRUE(window.lblLevelName.caption().startsWith("Level: "));
-    EXPECT_GT(window.LevelName.size(), 0);
-    EXPECT_TRUE(window.pic(window.StartPos).visible());
+    game.mnuLevel1.click();
+    EXPECT_TRUE(game.lblLevelName.caption().startsWith("Level: "));
+    EXPECT_GT(game.LevelName.size(), 0);
+    EXPECT_TRUE(game.pic(game.StartPos).visible());
     EXPECT_TRUE(fakes.messages.shown.empty());
 
-    window.mnuLevel9.click();
+    game.mnuLevel9.click();
     EXPECT_TRUE(fakes.messages.shown.empty());
     int shown = 0;
-    for (int i = 0; i < 400; ++i) shown += window.pic(i).visible() ? 1 : 0;
+    for (int i = 0; i < 400; ++i) shown += game.pic(i).visible() ? 1 : 0;
     EXPECT_EQ(shown, 1);  // the board was cleared before the second level
 }
 
 TEST_F(GameWindowTest, ClearBoardLeavesTheDriveAlone) {
-    window.mnuLevel1.click();
-    window.cmdLevelStart.click();
-    window.tmeWeiter.fire();
-    const QString counter = window.txtGF.text();
-    const QString caption = window.lblLevelName.caption();
-    const auto carPos = window.CarPos;
-    window.ClearBoard();
-    EXPECT_TRUE(window.tmeWeiter.enabled());
-    EXPECT_EQ(window.txtGF.text(), counter);
-    EXPECT_EQ(window.lblLevelName.caption(), caption);
-    EXPECT_EQ(window.CarPos, carPos);
+    game.mnuLevel1.click();
+    game.cmdLevelStart.click();
+    game.tmeWeiter.fire();
+    const QString counter = game.txtGF.text();
+    const QString caption = game.lblLevelName.caption();
+    const auto carPos = game.CarPos;
+    game.ClearBoard();
+    EXPECT_TRUE(game.tmeWeiter.enabled());
+    EXPECT_EQ(game.txtGF.text(), counter);
+    EXPECT_EQ(game.lblLevelName.caption(), caption);
+    EXPECT_EQ(game.CarPos, carPos);
     for (int i = 0; i < 400; ++i) {
-        EXPECT_EQ(window.cmd(i).tag(), "0");
-        EXPECT_TRUE(window.cmd(i).picture().sourcePath().isEmpty());
-        EXPECT_EQ(window.pic(i).tag(), "0");
-        EXPECT_TRUE(window.pic(i).picture().sourcePath().isEmpty());
-        EXPECT_FALSE(window.pic(i).visible());
+        EXPECT_EQ(game.cmd(i).tag(), "0");
+        EXPECT_TRUE(game.cmd(i).picture().sourcePath().isEmpty());
+        EXPECT_EQ(game.pic(i).tag(), "0");
+        EXPECT_TRUE(game.pic(i).picture().sourcePath().isEmpty());
+        EXPECT_FALSE(game.pic(i).visible());
     }
 }
 
 TEST_F(GameWindowTest, TheAnimationTimerTurnsTheIconAndTheAnimatedCells) {
     const QString path = writeLevel("sample.lvl", "Bewegt", sampleCells(), 5, 3, 10);
-    window.ClearBoard();
-    window.LoadLevel(path);
-    ASSERT_EQ(window.AnimCells[3], 1);
-    ASSERT_TRUE(window.Timer.fire());
-    EXPECT_EQ(window.AnimCells[3], 2);
-    EXPECT_EQ(window.cmd(3).picture().sourcePath(), "\\bmp\\deko\\ani\\Ani0052.bmp");
-    EXPECT_EQ(window.IconStep, 1);
-    EXPECT_EQ(window.icon().sourcePath(), "\\ico\\auto01.ico");
+    game.ClearBoard();
+    game.LoadLevel(path);
+    ASSERT_EQ(game.AnimCells[3], 1);
+    ASSERT_TRUE(game.Timer.fire());
+    EXPECT_EQ(game.AnimCells[3], 2);
+    EXPECT_EQ(game.cmd(3).picture().sourcePath(), "\\bmp\\deko\\ani\\Ani0052.bmp");
+    EXPECT_EQ(game.IconStep, 1);
+    EXPECT_EQ(game.icon().sourcePath(), "\\ico\\auto01.ico");
 }
 
 TEST_F(GameWindowTest, AFileTheGameCannotUseGivesAMessageAndAnEmptyWindow) {
@@ -157,13 +157,13 @@ TEST_F(GameWindowTest, AFileTheGameCannotUseGivesAMessageAndAnEmptyWindow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        window.mnuLevel1.click();
-        window.cmdLevelStart.click();
-        ASSERT_TRUE(window.tmeWeiter.enabled());
+        game.mnuLevel1.click();
+        game.cmdLevelStart.click();
+        ASSERT_TRUE(game.tmeWeiter.enabled());
         fakes.messages.shown.clear();
 
-        window.ClearBoard();
-        window.LoadLevel(c.path);
+        game.ClearBoard();
+        game.LoadLevel(c.path);
 
         ASSERT_EQ(fakes.messages.shown.size(), 1u);
         const auto& box = fakes.messages.shown.front();
@@ -171,20 +171,20 @@ TEST_F(GameWindowTest, AFileTheGameCannotUseGivesAMessageAndAnEmptyWindow) {
         EXPECT_EQ(box.style, platform::MsgBoxStyle::Exclamation);
         EXPECT_TRUE(box.text.contains(c.path)) << box.text.toStdString();
         EXPECT_TRUE(box.text.contains(QString::fromUtf8(c.problem))) << box.text.toStdString();
-        EXPECT_EQ(window.lblLevelName.caption(), "Kein Level eingelesen!");
-        EXPECT_FALSE(window.tmeWeiter.enabled());  // no step runs over the cleared board
+        EXPECT_EQ(game.lblLevelName.caption(), "Kein Level eingelesen!");
+        EXPECT_FALSE(game.tmeWeiter.enabled());  // no step runs over the cleared board
         for (int i = 0; i < 400; ++i) {
-            EXPECT_EQ(window.cmd(i).tag(), "0");
-            EXPECT_FALSE(window.pic(i).visible());
+            EXPECT_EQ(game.cmd(i).tag(), "0");
+            EXPECT_FALSE(game.pic(i).visible());
         }
-        EXPECT_EQ(window.CarPos, 0);
-        EXPECT_TRUE(window.LevelName.isEmpty());
+        EXPECT_EQ(game.CarPos, 0);
+        EXPECT_TRUE(game.LevelName.isEmpty());
 
         // "Level - Start" is inert again.
         fakes.cursor.calls.clear();
-        window.cmdLevelStart.click();
+        game.cmdLevelStart.click();
         EXPECT_TRUE(fakes.cursor.calls.empty());
-        EXPECT_FALSE(window.tmeWeiter.enabled());
+        EXPECT_FALSE(game.tmeWeiter.enabled());
     }
 }
 

@@ -21,21 +21,21 @@ TEST_F(GameWindowTest, LevelOneIsWonThroughTheWindow) {
     ASSERT_TRUE(plan.has_value());
     ASSERT_GT(plan->presses, 0);  // the level needs the player
 
-    window.mnuLevel1.click();
-    window.cmdLevelStart.click();
-    ASSERT_TRUE(window.tmeWeiter.enabled());
+    game.mnuLevel1.click();
+    game.cmdLevelStart.click();
+    ASSERT_TRUE(game.tmeWeiter.enabled());
     for (const pendix::solver::Key key : plan->keys) {
         ASSERT_TRUE(fakes.messages.shown.empty());
-        if (key == pendix::solver::Key::Left) type(window.cmdLevelStart, '4');
-        if (key == pendix::solver::Key::Right) type(window.cmdLevelStart, '6');
-        ASSERT_TRUE(window.tmeWeiter.fire());
+        if (key == pendix::solver::Key::Left) type(game.cmdLevelStart, '4');
+        if (key == pendix::solver::Key::Right) type(game.cmdLevelStart, '6');
+        ASSERT_TRUE(game.tmeWeiter.fire());
     }
 
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     const QString name = platform::fromCp1252(read.level.name);
     EXPECT_EQ(fakes.messages.shown[0].text, "Herzlichen Glückwunsch!\r\rSie haben das Level: " + name + " geschafft.");
     EXPECT_EQ(fakes.messages.shown[0].title, "Pendix");
-    EXPECT_FALSE(window.tmeWeiter.enabled());
+    EXPECT_FALSE(game.tmeWeiter.enabled());
 
     // One wave per move, then the applause: the counter shows the moves plus the winning tick.
     const QStringList waves = playedWaves();
@@ -43,12 +43,12 @@ TEST_F(GameWindowTest, LevelOneIsWonThroughTheWindow) {
     EXPECT_EQ(waves.back(), "\\wav\\applaus.wav");
     const auto moves = waves.count("\\wav\\gerade.wav") + waves.count("\\wav\\kurve.wav");
     EXPECT_EQ(moves, plan->ticks - 1);
-    EXPECT_EQ(window.txtGF.text(), QString::number(moves + 1));
+    EXPECT_EQ(game.txtGF.text(), QString::number(moves + 1));
 
-    EXPECT_EQ(window.CarPos, window.EndPos);
-    EXPECT_TRUE(window.pic(window.EndPos).visible());
-    EXPECT_TRUE(window.pic(window.EndPos).picture().sourcePath().startsWith("\\bmp\\Aute"));
-    EXPECT_FALSE(window.pic(window.EndPos).picture().isEmpty());
+    EXPECT_EQ(game.CarPos, game.EndPos);
+    EXPECT_TRUE(game.pic(game.EndPos).visible());
+    EXPECT_TRUE(game.pic(game.EndPos).picture().sourcePath().startsWith("\\bmp\\Aute"));
+    EXPECT_FALSE(game.pic(game.EndPos).picture().isEmpty());
 }
 
 }  // namespace

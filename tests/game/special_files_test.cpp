@@ -27,7 +27,7 @@ protected:
     void expectRefused(const QString& problem) const {
         const QString text = message();
         EXPECT_TRUE(text.contains(problem)) << text.toStdString();
-        EXPECT_EQ(window.lblLevelName.caption(), "Kein Level eingelesen!");
+        EXPECT_EQ(game.lblLevelName.caption(), "Kein Level eingelesen!");
     }
 };
 
@@ -48,8 +48,8 @@ TEST_F(SpecialLevelFiles, APipeADeviceAndANeverEndingFileAreRefusedByName) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         fakes.messages.shown.clear();
-        window.ClearBoard();
-        window.LoadLevel(c.file);
+        game.ClearBoard();
+        game.LoadLevel(c.file);
         expectRefused(c.problem);
         EXPECT_TRUE(message().contains(c.file));
     }
@@ -60,11 +60,11 @@ TEST_F(SpecialLevelFiles, ALevelFollowedByGigabytesLoadsFromItsFirstLines) {
     cells[0] = "101";
     const QString path = writeLevel("lang.lvl", "Lang", cells, 0, 1, 0);
     ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), qint64{3} << 30), 0);
-    window.ClearBoard();
-    window.LoadLevel(path);
+    game.ClearBoard();
+    game.LoadLevel(path);
     EXPECT_TRUE(fakes.messages.shown.empty());
-    EXPECT_EQ(window.lblLevelName.caption(), "Level: Lang");
-    EXPECT_EQ(window.cmd(0).tag(), "101");
+    EXPECT_EQ(game.lblLevelName.caption(), "Level: Lang");
+    EXPECT_EQ(game.cmd(0).tag(), "101");
 }
 
 TEST_F(SpecialLevelFiles, LevelOneAsAPipeGivesAMessageInsteadOfFreezing) {
@@ -72,14 +72,14 @@ TEST_F(SpecialLevelFiles, LevelOneAsAPipeGivesAMessageInsteadOfFreezing) {
     ASSERT_TRUE(QDir(folder.path()).mkdir("lev1-9"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("lev1-9/level1.lev")).constData(), 0600), 0);
     platform::setProgramFolder(folder.path());
-    window.mnuLevel1.click();
+    game.mnuLevel1.click();
     expectRefused("Das ist eine Pipe, keine Level-Datei.");
 }
 
 TEST_F(SpecialLevelFiles, TheMessageShowsThePathWithSlashesOnly) {
     QTemporaryDir folder;
     platform::setProgramFolder(folder.path());
-    window.mnuLevel1.click();
+    game.mnuLevel1.click();
     const QString text = message();
     EXPECT_TRUE(text.contains(folder.path() + "/lev1-9/level1.lev")) << text.toStdString();
     EXPECT_FALSE(text.contains('\\')) << text.toStdString();

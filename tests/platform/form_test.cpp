@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,16 @@ TEST_F(FormTest, FormUnloadCanRefuseAndTheCloseBoxAsksIt) {
     form.refuseUnload = false;
     form.window()->close();
     EXPECT_FALSE(form.isLoaded());
+}
+
+TEST_F(FormTest, AFormUnloadedThroughItsCloseBoxLeavesTheScreenAtOnce) {
+    auto& form = instance<frmProbe>();
+    form.show();
+    QPointer<QWidget> window = form.window();
+    test_support::clickCloseBox(form);
+    EXPECT_FALSE(form.isLoaded());
+    ASSERT_FALSE(window.isNull());  // deleted later, when the event loop comes back
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FormTest, SparseControlArraysKeepTheirIndices) {

@@ -1,5 +1,7 @@
 #include "tests/support/damaged_file.h"
 
+#include "tests/support/printers.h"
+
 #include "platform/paths.h"
 
 #include <QDir>
@@ -74,5 +76,9 @@ bool breaksItself(const DamagedFile& damaged, std::string_view file) {
 }
 
 void PrintTo(const DamagedFile& damaged, std::ostream* out) { *out << damaged.file << " " << damageName(damaged.damage); }
+
+std::string caseName(const DamagedFile& damaged) {
+    return caseName(std::string(damaged.file) + " " + damageName(damaged.damage));
+}
 
 }  // namespace test_support

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace test_support {
@@ -30,6 +31,8 @@ struct DamagedFile {
     Damage damage;
 };
 void PrintTo(const DamagedFile& damaged, std::ostream* out);
+// The broken thing as a parameterised case's name: "bmp_StrasRL_bmp_missing".
+std::string caseName(const DamagedFile& damaged);
 
 // Whether the broken thing is this file (a data path) or a folder it lies in,
 // names compared without regard to letter case.

@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -94,5 +95,15 @@ void leftClick(const platform::Control& control) { mouseClick(control.widget(), 
 void rightClick(const platform::Control& control) { mouseClick(control.widget(), Qt::RightButton); }
 
 void doubleClick(const platform::Control& control) { doubleClick(control.widget()); }
+
+void clickCloseBox(const platform::Form& form) {
+    QWidget* window = form.window();
+    if (!present(window)) return;
+    if (!window->windowHandle()) {
+        ADD_FAILURE() << "the window has no close box: it was never shown";
+        return;
+    }
+    window->windowHandle()->close();
+}
 
 }  // namespace test_support

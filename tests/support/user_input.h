@@ -43,4 +43,7 @@ void leftClick(const platform::Control& control);
 void rightClick(const platform::Control& control);
 void doubleClick(const platform::Control& control);
 
+// The window's close box: the window system asks the shown window to close.
+void clickCloseBox(const platform::Form& form);
+
 }  // namespace test_support

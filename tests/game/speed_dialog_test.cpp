@@ -1,6 +1,6 @@
 // The speed dialog as "Einstellen" opens it: text and bar mirroring each other,
 // "Standart", "OK", "Abbrechen", the close box, and the paused car.
-#include "design_check.h"
+#include "tests/support/design_check.h"
 #include "game_window_fixture.h"
 
 #include "game/frm_geschwindigkeit.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-using dialogs_test::GameWindowTest;
+using game_test::GameWindowTest;
 using pendix::frmGeschwindigkeit;
 using test_support::pressKey;
 
@@ -34,6 +34,7 @@ void PrintTo(const Shown& s, std::ostream* out) { *out << '"' << s.text.toStdStr
 
 class SpeedDialog : public GameWindowTest {
 protected:
+    SpeedDialog() : GameWindowTest(Data::OwnFolder) {}
     // "Einstellen" with the step timer at `interval`, the user doing `act` in the dialog.
     void open(int interval, std::function<void(frmGeschwindigkeit&)> act, bool driving = false) {
         game.tmeWeiter.setInterval(interval);
@@ -67,7 +68,7 @@ TEST_F(SpeedDialog, DesignedAsAFixedDialog) {
     EXPECT_EQ(dialog.clientWidth(), 4575);
     EXPECT_EQ(dialog.clientHeight(), 2175);
     EXPECT_TRUE(dialog.centered());
-    dialogs_test::expectPlaced({
+    test_support::expectPlaced({
         {"HScroll", dialog.HScroll, {360, 840, 3855, 255}, ""},
         {"cmdOk", dialog.cmdOk, {360, 1440, 1335, 375}, "Klicken sie hier, um den neuen Wert zu setzen."},
         {"cmdStandart", dialog.cmdStandart, {1680, 1440, 1215, 375},
@@ -88,7 +89,7 @@ TEST_F(SpeedDialog, DesignedAsAFixedDialog) {
     EXPECT_EQ(dialog.HScroll.largeChange(), 1);
     EXPECT_TRUE(dialog.cmdOk.isDefault());
     EXPECT_TRUE(dialog.cmdAbbrechen.isCancel());
-    EXPECT_EQ(dialogs_test::tabOrder(dialog),
+    EXPECT_EQ(test_support::tabOrder(dialog),
               (std::vector<const platform::Control*>{&dialog.HScroll, &dialog.cmdOk, &dialog.cmdStandart,
                                                      &dialog.cmdAbbrechen, &dialog.txtGeschwindigkeit}));
 }

@@ -1,4 +1,4 @@
-#include "tests/hilfe/hilfe_fixture.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include "help/help_topics.h"
 

@@ -1,5 +1,5 @@
 // The game window's help items, the sound switch and the pop-up of the "Hilfe" menu.
-#include "tests/extras/extras_fixture.h"
+#include "game_window_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/about_box/frm_info.h"
@@ -9,21 +9,22 @@
 
 #include <QWidget>
 
-namespace extras_test {
+namespace game_test {
 namespace {
 
 using pendix::frmHaupt;
 using Cursor = platform::RecordingScreenCursor::Call;
 
-class HelpMenusTest : public ExtrasTest {
+using test_support::mouseRelease;
+
+class HelpMenusTest : public GameWindowTest {
 protected:
-    HelpMenusTest() { game().show(); }
-    frmHaupt& game() { return platform::instance<frmHaupt>(); }
-    QWidget* surface() { return game().clientArea(); }
+    HelpMenusTest() : GameWindowTest(Data::OwnFolder) {}
+    QWidget* surface() { return game.clientArea(); }
 };
 
 TEST_F(HelpMenusTest, EachHelpItemHandsItsFileToTheHelpViewerAtItsContents) {
-    frmHaupt& window = game();
+    frmHaupt& window = game;
     const struct {
         platform::MenuItem* item;
         const char* file;
@@ -47,11 +48,11 @@ TEST_F(HelpMenusTest, EachHelpItemHandsItsFileToTheHelpViewerAtItsContents) {
 }
 
 TEST_F(HelpMenusTest, SoundTwiceLeavesTheSwitchAsItWas) {
-    ASSERT_TRUE(game().mnuSound1.checked());
-    game().mnuSound1.click();
-    EXPECT_FALSE(game().mnuSound1.checked());
-    game().mnuSound1.click();
-    EXPECT_TRUE(game().mnuSound1.checked());
+    ASSERT_TRUE(game.mnuSound1.checked());
+    game.mnuSound1.click();
+    EXPECT_FALSE(game.mnuSound1.checked());
+    game.mnuSound1.click();
+    EXPECT_TRUE(game.mnuSound1.checked());
     EXPECT_EQ(fakes.cursor.calls, (std::vector{Cursor::Wait, Cursor::Default, Cursor::Wait, Cursor::Default}));
 }
 
@@ -63,7 +64,7 @@ TEST_F(HelpMenusTest, ARightClickOnTheBareSurfacePopsUpTheHelpMenu) {
     };
     mouseRelease(surface(), Qt::RightButton, {3, 100});
     ASSERT_EQ(fakes.modal.popups.size(), 1u);
-    EXPECT_EQ(fakes.modal.popups[0], game().mnuHilfe.caption());
+    EXPECT_EQ(fakes.modal.popups[0], game.mnuHilfe.caption());
     EXPECT_EQ(offered, (std::vector<QString>{"Hilfe", "Objekte", "Menüsystem", "Info", "Datei - Info"}));
     EXPECT_TRUE(platform::instance<pendix::frmInfo>().isVisible());
     EXPECT_FALSE(fakes.cursor.waiting());
@@ -72,13 +73,13 @@ TEST_F(HelpMenusTest, ARightClickOnTheBareSurfacePopsUpTheHelpMenu) {
 TEST_F(HelpMenusTest, OtherButtonsAndReleasesOverControlsPopUpNothing) {
     mouseRelease(surface(), Qt::LeftButton, {3, 100});
     mouseRelease(surface(), Qt::MiddleButton, {3, 100});
-    mouseRelease(game().cmd(0).widget(), Qt::RightButton);
-    mouseRelease(game().cmd(399).widget(), Qt::RightButton);
-    mouseRelease(game().cmdLevelStart.widget(), Qt::RightButton);
-    mouseRelease(game().lblLevelName.widget(), Qt::RightButton);
-    mouseRelease(game().lbllvlneu.widget(), Qt::RightButton);
+    mouseRelease(game.cmd(0).widget(), Qt::RightButton);
+    mouseRelease(game.cmd(399).widget(), Qt::RightButton);
+    mouseRelease(game.cmdLevelStart.widget(), Qt::RightButton);
+    mouseRelease(game.lblLevelName.widget(), Qt::RightButton);
+    mouseRelease(game.lbllvlneu.widget(), Qt::RightButton);
     EXPECT_TRUE(fakes.modal.popups.empty());
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace game_test

@@ -1,6 +1,6 @@
 // Choosing a help topic with the mouse and the keys, what the start opens
 // (nothing), closing the window, and the first start without the data.
-#include "tests/hilfe/hilfe_fixture.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include "help/help_topics.h"
 #include "shared/first_start/frm_beginn.h"

@@ -1,7 +1,7 @@
 // The level chooser under the real keyboard and focus, as the window system
 // opens it: the focus picks no file, the arrow keys do, and Enter in any list is
 // "OK".
-#include "game_window_fixture.h"
+#include "tests/game/game_window_fixture.h"
 
 #include "shared/level_chooser/frm_levelauswahl.h"
 
@@ -15,15 +15,15 @@
 
 namespace {
 
-using dialogs_test::GameWindowTest;
+using game_test::GameWindowTest;
 using pendix::frmLevelauswahl;
 
 class LevelChooserKeys : public GameWindowTest {
 protected:
-    LevelChooserKeys() {
+    LevelChooserKeys() : GameWindowTest(Data::OwnFolder) {
         writeLevel("\\lvlneu\\blanko.lvl", "Blanko");
         writeLevel("\\lvlneu\\zweites.lvl", "Zweites");
-        QDir().mkpath(folder.file("\\lvlneu\\eigene"));
+        QDir().mkpath(folder().file("\\lvlneu\\eigene"));
     }
     // The chooser opened and made the active window, the user doing `act` in it.
     void openActive(std::function<void(frmLevelauswahl&)> act) {
@@ -33,7 +33,7 @@ protected:
         });
         chooser.showModal();
     }
-    QString levels() const { return folder.file("\\lvlneu"); }
+    QString levels() const { return folder().file("\\lvlneu"); }
     frmLevelauswahl& chooser = platform::instance<frmLevelauswahl>();
 };
 

@@ -1,5 +1,5 @@
 // The first-start check of the game window and the welcome box it shows.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/first_start/frm_beginn.h"
@@ -11,13 +11,13 @@
 #include <QFile>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmBeginn;
 using pendix::frmHaupt;
 
-class FirstStartTest : public ExtrasTest {
+class FirstStartTest : public SharedDialogTest {
 protected:
     frmHaupt& game() { return platform::instance<frmHaupt>(); }
     frmBeginn& box() { return platform::instance<frmBeginn>(); }
@@ -144,4 +144,4 @@ TEST_F(FirstStartTest, EveryStartTestsAgain) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

@@ -1,6 +1,6 @@
 // A level whose file name holds a "\" (an ordinary character on this system):
 // the chooser lists it, hands back its real path, and the game opens it.
-#include "game_window_fixture.h"
+#include "tests/game/game_window_fixture.h"
 
 #include "shared/level_chooser/frm_levelauswahl.h"
 
@@ -9,10 +9,15 @@
 
 namespace {
 
-using dialogs_test::GameWindowTest;
+using game_test::GameWindowTest;
 using pendix::frmLevelauswahl;
 
-TEST_F(GameWindowTest, ALevelWithABackslashInItsNameIsOpenedAsListed) {
+class LevelChooserPaths : public GameWindowTest {
+protected:
+    LevelChooserPaths() : GameWindowTest(Data::OwnFolder) {}
+};
+
+TEST_F(LevelChooserPaths, ALevelWithABackslashInItsNameIsOpenedAsListed) {
     const QString path = writeLevel("\\lvlneu\\blanko.lvl", "Blanko");
     const QString odd = QFileInfo(path).path() + "/a\\b.lvl";
     ASSERT_TRUE(QFile::copy(path, odd));

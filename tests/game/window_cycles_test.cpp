@@ -1,7 +1,8 @@
 // Unloading a window releases everything its load made: after many openings
 // and closings of each window, as the user gives them, the live widgets and
 // objects are as many as before.
-#include "tests/extras/extras_fixture.h"
+#include "game_window_fixture.h"
+
 #include "tests/support/live_objects.h"
 
 #include "game/frm_geschwindigkeit.h"
@@ -12,7 +13,6 @@
 #include "shared/level_chooser/frm_levelauswahl.h"
 
 #include "platform/application.h"
-#include "platform/main_form.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -24,20 +24,14 @@
 #include <sstream>
 #include <string>
 
-namespace extras_test {
+namespace game_test {
 namespace {
 
-using pendix::frmHaupt;
-
-class WindowCycles : public ExtrasTest {
+class WindowCycles : public GameWindowTest {
 protected:
-    WindowCycles() {
-        for (int n = 1; n <= 15; ++n) folder.writePicture("\\ico\\auto" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".ico");
-        folder.writeText("\\dateien.lst", "\\ico\\\r\nauto01.ico\r\nauto02.ico\r\n\r\n");
-        platform::setMainForm<frmHaupt>();
-        game().show();
+    WindowCycles() : GameWindowTest(Data::OwnFolder) {
+        folder().writeText("\\dateien.lst", "\\ico\\\r\nauto01.ico\r\nauto02.ico\r\n\r\n");
     }
-    static frmHaupt& game() { return platform::instance<frmHaupt>(); }
     template <class F>
     static F& window() {
         return platform::instance<F>();
@@ -48,10 +42,6 @@ protected:
         F& shown = window<F>();
         shown.Timer.fire();
         if (shown.window()) (void)shown.window()->windowIcon().pixmap(32, 32);
-    }
-    template <class F>
-    void whenShownModally(std::function<void(F&)> user) {
-        fakes.modal.script.push_back([user](platform::Form& form) { user(static_cast<F&>(form)); });
     }
     // Windows unloaded by a handler go once control is back in the event loop.
     static void backInTheEventLoop() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -85,21 +75,21 @@ TEST_F(WindowCycles, EveryWindowLeavesNothingBehind) {
     const Case cases[] = {
         {"speed dialog",
          [this] {
-             whenShownModally<pendix::frmGeschwindigkeit>([](pendix::frmGeschwindigkeit& dialog) {
+             script<pendix::frmGeschwindigkeit>([](pendix::frmGeschwindigkeit& dialog) {
                  tick<pendix::frmGeschwindigkeit>();
                  dialog.cmdOk.click();
              });
-             game().mnuEinstellen.click();
+             game.mnuEinstellen.click();
          }},
         {"about box",
-         [] {
-             game().mnuInfo.click();
+         [this] {
+             game.mnuInfo.click();
              tick<pendix::frmInfo>();
              window<pendix::frmInfo>().cmdOk.click();
          }},
         {"file list",
-         [] {
-             game().mnuDateiInfo.click();
+         [this] {
+             game.mnuDateiInfo.click();
              tick<pendix::frmDateiLst>();
              window<pendix::frmDateiLst>().lstVerzeichnisse.setListIndex(0);
              window<pendix::frmDateiLst>().lstDateien.setListIndex(1);
@@ -107,11 +97,11 @@ TEST_F(WindowCycles, EveryWindowLeavesNothingBehind) {
          }},
         {"level chooser",
          [this] {
-             whenShownModally<pendix::frmLevelauswahl>([](pendix::frmLevelauswahl& chooser) {
+             script<pendix::frmLevelauswahl>([](pendix::frmLevelauswahl& chooser) {
                  tick<pendix::frmLevelauswahl>();
                  chooser.cmdAbbrechen.click();
              });
-             game().mnuNLö.click();
+             game.mnuNLö.click();
          }},
         {"welcome box",
          [] {
@@ -136,4 +126,4 @@ TEST_F(WindowCycles, EveryWindowLeavesNothingBehind) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace game_test

@@ -1,7 +1,7 @@
 // The file-list dialog under the real keyboard and focus, as the window system
 // opens it: no folder is chosen until the user picks one, and Enter in a list
 // closes the dialog as "OK" does.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/file_list/frm_datei_lst.h"
@@ -13,12 +13,12 @@
 #include <QListWidget>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmDateiLst;
 
-class FileListKeys : public ExtrasTest {
+class FileListKeys : public SharedDialogTest {
 protected:
     FileListKeys() {
         folder.writeText("\\wav\\kurve.wav", QByteArray(100, 'x'));
@@ -94,4 +94,4 @@ TEST_F(FileListKeys, EnterOrEscInEitherListClosesTheDialog) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

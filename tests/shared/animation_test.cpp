@@ -1,5 +1,5 @@
 // The tile animation on plain button sets, the icon animation on real windows.
-#include "game_window_fixture.h"
+#include "tests/game/game_window_fixture.h"
 
 #include "game/frm_geschwindigkeit.h"
 #include "shared/animation/tile_animation.h"
@@ -150,8 +150,9 @@ TEST_F(TileAnimation, ASetAdvancesEveryAnimatedButtonAndNothingElse) {
 }
 
 // The icon on the real windows: the speed dialog (unloaded at every close) and the game window.
-class IconAnimation : public dialogs_test::GameWindowTest {
+class IconAnimation : public game_test::GameWindowTest {
 protected:
+    IconAnimation() : GameWindowTest(Data::OwnFolder) {}
     pendix::frmGeschwindigkeit& dialog = platform::instance<pendix::frmGeschwindigkeit>();
 };
 
@@ -180,7 +181,7 @@ TEST_F(IconAnimation, ADialogShownAgainGoesOnWithTheNextFrame) {
 }
 
 TEST_F(IconAnimation, AMissingIconKeepsTheIconAndTheCycleGoesOn) {
-    folder.remove("\\ico\\auto02.ico");
+    folder().remove("\\ico\\auto02.ico");
     dialog.load();
     dialog.Timer.fire();
     dialog.Timer.fire();

@@ -1,5 +1,5 @@
 // The about box: the circling cars, the version line, the links and the keys.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/about_box/frm_info.h"
@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmInfo;
 
-class AboutBoxTest : public ExtrasTest {
+class AboutBoxTest : public SharedDialogTest {
 protected:
     frmInfo& open(const pendix::ProductTitle& title = pendix::gameProductTitle()) {
         pendix::showAboutBox(title);
@@ -193,4 +193,4 @@ TEST_F(AboutBoxTest, EnterClosesTheBoxAndEscapeDoesNot) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

@@ -1,4 +1,4 @@
-#include "design_check.h"
+#include "tests/support/design_check.h"
 
 #include <QWidget>
 
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace dialogs_test {
+namespace test_support {
 
 void expectPlaced(std::initializer_list<PlacedControl> controls) {
     for (const PlacedControl& c : controls) {
@@ -29,4 +29,4 @@ std::vector<const platform::Control*> tabOrder(const platform::Form& form) {
     return order;
 }
 
-}  // namespace dialogs_test
+}  // namespace test_support

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace editor_test {
 namespace {
@@ -25,6 +27,24 @@ TEST_P(CountRuleTest, TagCountsInItsCodesBoxAndItsFamily) {
 }
 
 constexpr std::nullopt_t kNowhere = std::nullopt;
+
+// The tag in the case's name: its digits and letters, the other characters in words.
+std::string tagName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char c : std::string_view(info.param.tag)) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+        else if (c == ' ')
+            name += "Space";
+        else if (c == '.')
+            name += "Dot";
+        else if (c == '-')
+            name += "Minus";
+        else
+            name += "Sign";
+    }
+    return name.empty() ? "Empty" : name;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Tags, CountRuleTest,
@@ -54,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"300", kNowhere}, Case{"800", kNowhere}, Case{"822", kNowhere}, Case{"934", kNowhere},
         Case{"950", kNowhere}, Case{"1", kNowhere}, Case{"99", kNowhere}, Case{"1000", kNowhere},
         Case{"1010001", kNowhere}, Case{"8011234", kNowhere}, Case{"9341231", kNowhere},
-        Case{"90512312", kNowhere}, Case{"1e300", kNowhere}, Case{"1e999", kNowhere}));
+        Case{"90512312", kNowhere}, Case{"1e300", kNowhere}, Case{"1e999", kNowhere}),
+    tagName);
 
 TEST(CountRule, EveryCatalogueCodeCountsInItsOwnFamily) {
     for (int code : pendix::allTileCodes()) {

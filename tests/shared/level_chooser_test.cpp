@@ -1,7 +1,7 @@
 // The level chooser as the game opens it: lists, path label, the answer in the
 // game window's Tag, hiding instead of closing, and "Neues Level öffnen".
-#include "design_check.h"
-#include "game_window_fixture.h"
+#include "tests/support/design_check.h"
+#include "tests/game/game_window_fixture.h"
 
 #include "shared/level_chooser/frm_levelauswahl.h"
 
@@ -14,17 +14,17 @@
 
 namespace {
 
-using dialogs_test::GameWindowTest;
+using game_test::GameWindowTest;
 using pendix::frmLevelauswahl;
 using test_support::pressKey;
 
 class LevelChooser : public GameWindowTest {
 protected:
-    LevelChooser() {
+    LevelChooser() : GameWindowTest(Data::OwnFolder) {
         writeLevel("\\lvlneu\\blanko.lvl", "Blanko");
         writeLevel("\\lvlneu\\Zweites.LVL", "Zweites");
-        folder.writeText("\\lvlneu\\notiz.txt", "no level");
-        QDir().mkpath(folder.file("\\lvlneu\\eigene"));
+        folder().writeText("\\lvlneu\\notiz.txt", "no level");
+        QDir().mkpath(folder().file("\\lvlneu\\eigene"));
         writeLevel("\\lvlneu\\eigene\\drittes.lvl", "Drittes");
     }
 
@@ -40,7 +40,7 @@ protected:
     }
     static void closeBox(frmLevelauswahl& c) { c.window()->close(); }
 
-    QString levels() const { return folder.file("\\lvlneu"); }
+    QString levels() const { return folder().file("\\lvlneu"); }
     frmLevelauswahl& chooser = platform::instance<frmLevelauswahl>();
 };
 
@@ -65,7 +65,7 @@ TEST_F(LevelChooser, FirstOpeningShowsTheLevelFolderWithNothingSelected) {
 
 TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
     chooser.load();
-    dialogs_test::expectPlaced({
+    test_support::expectPlaced({
         {"filDateien", chooser.filDateien, {3120, 840, 2295, 3600},
          "Hier können das Level aus dem aktuellen Verzeichnis wählen."},
         {"dirVerzeichnisse", chooser.dirVerzeichnisse, {360, 840, 2295, 3690}, "Wählen sie hier das Verzeichnis aus."},
@@ -77,7 +77,7 @@ TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
         {"lblFilter", chooser.lblFilter, {3120, 360, 2295, 255},
          "Hier wird der Datei - Filter angezeigt, der verwendet wird."},
     });
-    EXPECT_EQ(dialogs_test::tabOrder(chooser),
+    EXPECT_EQ(test_support::tabOrder(chooser),
               (std::vector<const platform::Control*>{&chooser.filDateien, &chooser.dirVerzeichnisse,
                                                      &chooser.drvLaufwerke, &chooser.cmdOk, &chooser.cmdAbbrechen}));
 }
@@ -140,8 +140,8 @@ TEST_F(LevelChooser, ChoosingADriveMovesTheFolderThere) {
 TEST_F(LevelChooser, AMissingStartFolderShowsTheNearestFolderThatExists) {
     QDir(levels()).removeRecursively();
     openChooser([](frmLevelauswahl&) {});
-    EXPECT_EQ(chooser.dirVerzeichnisse.path(), folder.path());
-    EXPECT_EQ(chooser.lblPfad.caption(), folder.path() + "/");
+    EXPECT_EQ(chooser.dirVerzeichnisse.path(), folder().path());
+    EXPECT_EQ(chooser.lblPfad.caption(), folder().path() + "/");
     EXPECT_EQ(chooser.filDateien.listCount(), 0);
 }
 
@@ -181,7 +181,7 @@ TEST_F(LevelChooser, ReopeningListsWhatTheFolderHoldsNow) {
         c.cmdAbbrechen.click();
     });
     writeLevel("\\lvlneu\\aaa.lvl", "Gespeichert");
-    QDir().mkpath(folder.file("\\lvlneu\\neu"));
+    QDir().mkpath(folder().file("\\lvlneu\\neu"));
     openChooser([this](frmLevelauswahl& c) {
         EXPECT_EQ(c.dirVerzeichnisse.path(), levels());
         ASSERT_EQ(c.filDateien.listCount(), 3);
@@ -193,7 +193,7 @@ TEST_F(LevelChooser, ReopeningListsWhatTheFolderHoldsNow) {
     });
 
     // The picked file gone: nothing is picked, and OK hands back the folder, not the lost file.
-    ASSERT_TRUE(QFile::remove(folder.file("\\lvlneu\\Zweites.LVL")));
+    ASSERT_TRUE(QFile::remove(folder().file("\\lvlneu\\Zweites.LVL")));
     openChooser([](frmLevelauswahl& c) { c.cmdOk.click(); });
     EXPECT_EQ(chooser.filDateien.listCount(), 2);
     EXPECT_EQ(chooser.filDateien.listIndex(), -1);

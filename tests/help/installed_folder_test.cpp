@@ -1,6 +1,6 @@
 // The help launcher in a program folder as the installer fills it: the program
 // "Hilfe" lies beside the folder "hilfe", names that differ only in letter case.
-#include "tests/hilfe/hilfe_fixture.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include "help/help_topics.h"
 #include "installer/install_data.h"

@@ -1,6 +1,6 @@
 // A list file "\dateien.lst" that is no regular file or never ends: the dialog
 // opens at once with empty lists and a message that names the file.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/file_list/frm_datei_lst.h"
@@ -12,12 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmDateiLst;
 
-class FileListSpecialFiles : public ExtrasTest {
+class FileListSpecialFiles : public SharedDialogTest {
 protected:
     QString listPath() const { return folder.path() + "/dateien.lst"; }
     frmDateiLst& open() {
@@ -72,4 +72,4 @@ TEST_F(FileListSpecialFiles, AListBeyondItsLineBoundShowsItsFirstLines) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

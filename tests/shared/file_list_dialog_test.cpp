@@ -1,6 +1,6 @@
 // The file-list dialog on list files of its own: entries, the folder and file
 // choice, the totals, and a list that is missing or breaks its rules.
-#include "tests/extras/extras_fixture.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include "game/frm_haupt.h"
 #include "shared/file_list/frm_datei_lst.h"
@@ -11,12 +11,12 @@
 #include <QFile>
 #include <QWidget>
 
-namespace extras_test {
+namespace shared_test {
 namespace {
 
 using pendix::frmDateiLst;
 
-class FileListDialogTest : public ExtrasTest {
+class FileListDialogTest : public SharedDialogTest {
 protected:
     // A list file of CR LF lines, Windows-1252 bytes.
     void writeList(const QByteArray& lines) { folder.writeText("\\dateien.lst", lines); }
@@ -158,4 +158,4 @@ TEST_F(FileListDialogTest, EnterAndEscapeCloseTheDialogAndItsIconTurns) {
 }
 
 }  // namespace
-}  // namespace extras_test
+}  // namespace shared_test

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace dialogs_test {
+namespace test_support {
 
 struct PlacedControl {
     const char* name;
@@ -23,4 +23,4 @@ void expectPlaced(std::initializer_list<PlacedControl> controls);
 // The controls of a loaded window in the order Tab reaches them.
 std::vector<const platform::Control*> tabOrder(const platform::Form& form);
 
-}  // namespace dialogs_test
+}  // namespace test_support
