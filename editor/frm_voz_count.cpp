@@ -4,8 +4,8 @@
 #include "editor/frm_haupt.h"
 #include "editor/frm_voz.h"
 #include "platform/application.h"
+#include "platform/files/cp1252.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "platform/text/numeric_value.h"
 
 namespace pendix::editor {

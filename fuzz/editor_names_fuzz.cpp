@@ -16,8 +16,8 @@
 #include "fuzz/editor_session.h"
 #include "fuzz/tree_watch.h"
 
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
 #include "shared/data_paths.h"
 #include "shared/level_format/level_lines.h"
 #include "shared/level_format/level_writer.h"

@@ -15,7 +15,7 @@
 
 #include "game/car_step.h"
 #include "game/level_reader.h"
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/numeric_value.h"
 #include "shared/level_format/level_lines.h"

@@ -2,10 +2,10 @@
 #include "game/frm_haupt.h"
 
 #include "game/level_reader.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 

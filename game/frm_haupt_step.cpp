@@ -7,7 +7,7 @@
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
 #include "platform/text/numeric_value.h"
 
 namespace pendix {

@@ -1,6 +1,6 @@
 #include "picture.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/start_phases.h"
 
 #include <QBuffer>

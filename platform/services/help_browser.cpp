@@ -1,6 +1,6 @@
 #include "help_browser.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/picture.h"
 #include "platform/services/help_folder.h"
 

@@ -2,7 +2,7 @@
 // modeless window from their beginning, beside the window that asked for them.
 #include "qt_services.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/form.h"
 #include "platform/services/help_browser.h"
 #include "platform/services/help_folder.h"

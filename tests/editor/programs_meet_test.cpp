@@ -15,9 +15,9 @@
 #include "tests/support/user_input.h"
 
 #include "platform/application.h"
+#include "platform/files/cp1252.h"
 #include "platform/main_form.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
 
 namespace editor_test {
 namespace {

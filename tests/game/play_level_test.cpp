@@ -3,9 +3,9 @@
 #include "game_window_fixture.h"
 
 #include "game/level_reader.h"
+#include "platform/files/cp1252.h"
+#include "platform/files/text_file.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
-#include "platform/text/text_file.h"
 #include "tests/support/level_solver.h"
 
 namespace game_test {
