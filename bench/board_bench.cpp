@@ -5,7 +5,7 @@
 #include "figure_runs.h"
 #include "file_floor.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/level_file/level_file_io.h"
 

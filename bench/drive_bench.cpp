@@ -5,7 +5,7 @@
 // winning plan and, once the level is won, starts it again at once.
 #include "bench_window.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"

@@ -1,7 +1,7 @@
 // Clearing the board, loading a level file, "Neu" and "Öffnen".
 #include "editor/frm_haupt.h"
 
-#include "editor/loaded_level.h"
+#include "editor/rules/loaded_level.h"
 #include "platform/application.h"
 #include "platform/files/cp1252.h"
 #include "platform/paths.h"

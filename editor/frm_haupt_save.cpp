@@ -1,7 +1,7 @@
 // Saving the level into "\lvlneu\" and naming it.
 #include "editor/frm_haupt.h"
 
-#include "editor/name_rules.h"
+#include "editor/rules/name_rules.h"
 #include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"

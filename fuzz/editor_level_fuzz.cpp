@@ -8,7 +8,7 @@
 // game's level reader takes every written file without a crash.
 #include "fuzz/editor_session.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "shared/level_format/level_lines.h"
 
 #include <QFile>

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/car_step.h"
-#include "game/level_reader.h"
+#include "game/rules/car_step.h"
+#include "game/rules/level_reader.h"
 #include "platform/files/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/numeric_value.h"

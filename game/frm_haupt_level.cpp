@@ -1,7 +1,7 @@
 // The level menus and the level load.
 #include "game/frm_haupt.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"

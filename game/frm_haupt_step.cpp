@@ -2,7 +2,7 @@
 // counts, draws, plays and tells the player how the level ended.
 #include "game/frm_haupt.h"
 
-#include "game/car_step.h"
+#include "game/rules/car_step.h"
 #include "shared/level_format/number_text.h"
 #include "platform/paths.h"
 #include "platform/picture.h"

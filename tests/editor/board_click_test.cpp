@@ -2,7 +2,7 @@
 // the overlays that let both through to the cell beneath.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "tests/support/program_folder.h"
 
 #include <QWidget>

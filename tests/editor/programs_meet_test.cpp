@@ -3,10 +3,10 @@
 // game through its level chooser and won with the solver's keys.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 
 #include "game/frm_haupt.h"
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "shared/level_file/level_file_io.h"
 #include "tests/support/installed_folder.h"

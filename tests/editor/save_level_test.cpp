@@ -2,7 +2,7 @@
 // written, and saves that fail.
 #include "level_files_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "tests/support/file_size_limit.h"
 
 #include "platform/paths.h"

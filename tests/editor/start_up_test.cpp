@@ -2,7 +2,7 @@
 // all be there before the window is shown: each one of them missing, and a few
 // broken otherwise, brings up the first-start box.
 #include "editor/frm_haupt.h"
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "editor/start.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/tile_catalogue.h"

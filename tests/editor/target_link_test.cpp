@@ -2,7 +2,7 @@
 // set them, turn them and refuse them.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "shared/board/board.h"
 #include "tests/support/level_file.h"
 #include "tests/support/overlay_look.h"

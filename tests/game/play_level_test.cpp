@@ -2,7 +2,7 @@
 // button, the solver's keys typed into the focused button, the ticks of the step timer.
 #include "game_window_fixture.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/files/cp1252.h"
 #include "platform/files/text_file.h"
 #include "platform/paths.h"

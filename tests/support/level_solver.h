@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "game/car_step.h"
-#include "game/level_reader.h"
+#include "game/rules/car_step.h"
+#include "game/rules/level_reader.h"
 
 namespace pendix::solver {
 

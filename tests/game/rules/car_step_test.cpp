@@ -1,4 +1,4 @@
-#include "game/car_step.h"
+#include "game/rules/car_step.h"
 
 #include <gtest/gtest.h>
 

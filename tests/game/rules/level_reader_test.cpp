@@ -1,4 +1,4 @@
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 
 #include <gtest/gtest.h>
 

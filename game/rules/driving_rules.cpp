@@ -1,4 +1,4 @@
-#include "game/driving_rules.h"
+#include "game/rules/driving_rules.h"
 
 #include <optional>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/driving_rules.h"
+#include "game/rules/driving_rules.h"
 #include "shared/data_paths.h"
 
 namespace pendix {

@@ -1,4 +1,4 @@
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
