@@ -36,7 +36,7 @@ public:
     ShownGame(const ShownGame&) = delete;
     ShownGame& operator=(const ShownGame&) = delete;
 
-    pendix::frmHaupt& window;
+    pendix::game::frmHaupt& window;
     QString fullBoardLevel;
     QString loopLevel;
 
@@ -52,7 +52,7 @@ void paintAndSync();
 // Counts the paint events of the window's tile buttons while it lives.
 class PaintCount : public QObject {
 public:
-    explicit PaintCount(const pendix::frmHaupt& window);
+    explicit PaintCount(const pendix::game::frmHaupt& window);
     ~PaintCount() override;
     long buttons() const { return buttons_; }
 

@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -84,4 +84,4 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     showUnreadableLevel(path, problem);
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -10,7 +10,7 @@
 #include "platform/files/cp1252.h"
 #include "platform/text/numeric_value.h"
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -72,4 +72,4 @@ void frmHaupt::playWave(std::string_view wave) {
     MMControl.setCommand(QStringLiteral("Play"));
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

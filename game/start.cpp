@@ -6,7 +6,7 @@
 #include "platform/main_form.h"
 #include "platform/services/services.h"
 
-namespace pendix {
+namespace pendix::game {
 
 void Main() {
     platform::setMainForm<frmHaupt>();  // the shared level chooser answers into its Tag
@@ -15,10 +15,10 @@ void Main() {
     platform::setDefaultCursor();
 }
 
-}  // namespace pendix
+}  // namespace pendix::game
 
 int main(int argc, char** argv) {
     platform::Application app(argc, argv, QStringLiteral("Pendix"));
-    pendix::Main();
+    pendix::game::Main();
     return app.exec();
 }

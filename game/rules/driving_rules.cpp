@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace pendix {
+namespace pendix::game {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -125,4 +125,4 @@ DriveDecision decideMove(const Car& car, const TagLookup& tags) {
     return d;
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

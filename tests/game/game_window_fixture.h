@@ -77,7 +77,7 @@ protected:
     QStringList playedWaves() const;
 
     GameServices fakes;
-    pendix::frmHaupt& game;
+    pendix::game::frmHaupt& game;
     QTemporaryDir levels;
 
 private:

@@ -12,7 +12,7 @@
 namespace game_test {
 namespace {
 
-using pendix::frmHaupt;
+using pendix::game::frmHaupt;
 using Cursor = platform::RecordingScreenCursor::Call;
 
 using test_support::mouseRelease;

@@ -15,7 +15,7 @@ namespace shared_test {
 namespace {
 
 using pendix::frmBeginn;
-using pendix::frmHaupt;
+using pendix::game::frmHaupt;
 
 class FirstStartTest : public SharedDialogTest {
 protected:

@@ -14,6 +14,7 @@
 #include "tests/support/level_solver.h"
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 
