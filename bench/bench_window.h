@@ -5,7 +5,7 @@
 // player, so a step costs what it costs in the game.
 #include "game/frm_haupt.h"
 #include "platform/services/qt_services.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QObject>
 #include <QSet>
@@ -18,7 +18,7 @@ namespace bench {
 // An interval no benchmark lasts: the timer runs only when a benchmark calls it.
 inline constexpr int kLongestInterval = 65535;
 
-class BenchServices : public platform::ScopedTestServices {
+class BenchServices : public test_support::ScopedTestServices {
 public:
     platform::WavePlayer& wavePlayer() override { return realWaves; }
     platform::QtWavePlayer realWaves;

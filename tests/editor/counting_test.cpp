@@ -13,7 +13,7 @@ namespace editor_test {
 namespace {
 
 using pendix::Family;
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 TEST_F(CountWindowTest, AnEmptyBoardShowsZeroEverywhere) {
     openCount();

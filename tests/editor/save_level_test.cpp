@@ -256,7 +256,7 @@ TEST_F(SaveLevelTest, AFailedSaveLeavesTheOldFileTheStateAndTheCursor) {
         EXPECT_EQ(editor.LevelFileName, "alt.lvl");
         EXPECT_EQ(editor.cmd(0).tag(), "102");
         EXPECT_FALSE(fakes.cursor.waiting());
-        EXPECT_EQ(fakes.cursor.calls.front(), platform::RecordingScreenCursor::Call::Wait);
+        EXPECT_EQ(fakes.cursor.calls.front(), test_support::RecordingScreenCursor::Call::Wait);
 
         fakes.messages.shown.clear();
         editor.mnuSpeichern.click();  // the disk has room again

@@ -13,7 +13,7 @@ namespace editor_test {
 namespace {
 
 using pendix::Family;
-using Call = platform::RecordingScreenCursor::Call;
+using Call = test_support::RecordingScreenCursor::Call;
 
 const char* const kNoFreeStreet = "Es kann nur auf eine freie Straße transportiert werden!";
 const char* const kTargetOnEnd = "Es kann nicht auf die Endposition gesprungen werden!";

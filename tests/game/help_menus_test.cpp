@@ -13,7 +13,7 @@ namespace game_test {
 namespace {
 
 using pendix::game::frmHaupt;
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 using test_support::mouseRelease;
 

@@ -8,11 +8,11 @@
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/qt_services.h"
-#include "platform/services/test_services.h"
 #include "platform/services/window_beside.h"
 #include "tests/support/peak_memory.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_services.h"
 #include "tests/support/untouched_files.h"
 
 #include <QApplication>
@@ -99,7 +99,7 @@ protected:
     }
 
     ProgramFolder folder{ProgramFolder::Contents::Nothing};
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     QtHelpViewer viewer;
     test_support::UntouchedFiles untouched;
 };
@@ -286,7 +286,7 @@ protected:
 
     ProgramFolder folder{ProgramFolder::Contents::Nothing};
     QtHelpViewer viewer;
-    struct Services : ScopedTestServices {
+    struct Services : test_support::ScopedTestServices {
         explicit Services(QtHelpViewer& viewer) : viewer(viewer) {}
         HelpViewer& helpViewer() override { return viewer; }
         QtHelpViewer& viewer;
