@@ -16,8 +16,8 @@
 namespace bench {
 namespace {
 
-pendix::frmHaupt& shownWindow() {
-    auto& window = platform::instance<pendix::frmHaupt>();
+pendix::game::frmHaupt& shownWindow() {
+    auto& window = platform::instance<pendix::game::frmHaupt>();
     window.show();
     return window;
 }
@@ -49,8 +49,8 @@ void paintAndSync() {
     syncWithWindowSystem();
 }
 
-PaintCount::PaintCount(const pendix::frmHaupt& window) {
-    for (int i = 0; i < pendix::frmHaupt::kCells; ++i) tileButtons_.insert(window.cmd(i).widget());
+PaintCount::PaintCount(const pendix::game::frmHaupt& window) {
+    for (int i = 0; i < pendix::game::frmHaupt::kCells; ++i) tileButtons_.insert(window.cmd(i).widget());
     QCoreApplication::instance()->installEventFilter(this);
 }
 

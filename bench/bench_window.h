@@ -5,7 +5,7 @@
 // player, so a step costs what it costs in the game.
 #include "game/frm_haupt.h"
 #include "platform/services/qt_services.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QObject>
 #include <QSet>
@@ -18,7 +18,7 @@ namespace bench {
 // An interval no benchmark lasts: the timer runs only when a benchmark calls it.
 inline constexpr int kLongestInterval = 65535;
 
-class BenchServices : public platform::ScopedTestServices {
+class BenchServices : public test_support::ScopedTestServices {
 public:
     platform::WavePlayer& wavePlayer() override { return realWaves; }
     platform::QtWavePlayer realWaves;
@@ -36,7 +36,7 @@ public:
     ShownGame(const ShownGame&) = delete;
     ShownGame& operator=(const ShownGame&) = delete;
 
-    pendix::frmHaupt& window;
+    pendix::game::frmHaupt& window;
     QString fullBoardLevel;
     QString loopLevel;
 
@@ -52,7 +52,7 @@ void paintAndSync();
 // Counts the paint events of the window's tile buttons while it lives.
 class PaintCount : public QObject {
 public:
-    explicit PaintCount(const pendix::frmHaupt& window);
+    explicit PaintCount(const pendix::game::frmHaupt& window);
     ~PaintCount() override;
     long buttons() const { return buttons_; }
 

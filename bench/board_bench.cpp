@@ -5,7 +5,7 @@
 #include "figure_runs.h"
 #include "file_floor.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/level_file/level_file_io.h"
 
@@ -18,7 +18,7 @@ namespace {
 // Every file that LoadLevel reads for `levelPath`: the level and each picture, in its order.
 std::vector<std::string> filesReadByLoad(const QString& levelPath) {
     std::vector<std::string> files{platform::resolvePath(levelPath).toStdString()};
-    const auto read = pendix::readLevel(pendix::readLevelFileLines(levelPath).lines);
+    const auto read = pendix::game::readLevel(pendix::readLevelFileLines(levelPath).lines);
     const auto add = [&files](const std::string& picture) {
         if (!picture.empty()) files.push_back(platform::resolveDataPath(picture).toStdString());
     };
@@ -48,7 +48,7 @@ void ClearBoardAndLoadLevel(benchmark::State& state) {
     }
     if (game.window.lblLevelName.caption() != QStringLiteral("Level: Volles Brett")) state.SkipWithError("not loaded");
     // Each load must have repainted every tile button.
-    if (paints.buttons() < static_cast<long>(state.iterations()) * pendix::frmHaupt::kCells)
+    if (paints.buttons() < static_cast<long>(state.iterations()) * pendix::game::frmHaupt::kCells)
         state.SkipWithError("the board did not repaint");
     floor.report(state, "load_ms");
     floor.reportBeside(state, "painted_ms", "painted_ratio", paintedNs);
@@ -61,7 +61,7 @@ void AnimationTick(benchmark::State& state) {
     bench::ShownGame game;
     game.load(game.loopLevel);
     // Every cell animated: the inner cells from the level, the road cells as well.
-    for (int i = 0; i < pendix::frmHaupt::kCells; ++i) {
+    for (int i = 0; i < pendix::game::frmHaupt::kCells; ++i) {
         if (game.window.AnimCells[static_cast<std::size_t>(i)] == 0) {
             game.window.cmd(i).setTag(QString::number(801 + i % 21));
             game.window.AnimCells[static_cast<std::size_t>(i)] = 1;
@@ -78,7 +78,7 @@ void AnimationTick(benchmark::State& state) {
         });
     }
     // Each tick must have painted every tile button.
-    if (paints.buttons() < static_cast<long>(state.iterations()) * pendix::frmHaupt::kCells)
+    if (paints.buttons() < static_cast<long>(state.iterations()) * pendix::game::frmHaupt::kCells)
         state.SkipWithError("the board did not repaint");
     bench::reportMs(state, "tick_ms", tickNs);
 }

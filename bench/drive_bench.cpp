@@ -5,7 +5,7 @@
 // winning plan and, once the level is won, starts it again at once.
 #include "bench_window.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
@@ -24,12 +24,12 @@ namespace {
 
 constexpr int kMeasuredMs = 1000;
 
-std::optional<pendix::solver::Plan> levelNinePlan() {
+std::optional<pendix::game::solver::Plan> levelNinePlan() {
     const auto file = pendix::readLevelFileLines(platform::programFolder() + QString::fromStdString(pendix::builtInLevelPath(9)));
     if (!file.ok()) return std::nullopt;
-    const auto read = pendix::readLevel(file.lines);
+    const auto read = pendix::game::readLevel(file.lines);
     if (!read.ok()) return std::nullopt;
-    return pendix::solver::solve(read.level);
+    return pendix::game::solver::solve(read.level);
 }
 
 void runEventLoopFor(int milliseconds) {
@@ -66,7 +66,7 @@ private:
 // start just after a won one.
 class Player {
 public:
-    Player(pendix::frmHaupt& window, pendix::solver::Plan plan) : window_(window), plan_(std::move(plan)) {
+    Player(pendix::game::frmHaupt& window, pendix::game::solver::Plan plan) : window_(window), plan_(std::move(plan)) {
         step_ = window.tmeWeiter.onTimer;
         window.tmeWeiter.onTimer = [this] { tick(); };
     }
@@ -91,13 +91,13 @@ private:
             start();
         }
     }
-    void press(pendix::solver::Key key) {
-        int ascii = key == pendix::solver::Key::Left ? '4' : key == pendix::solver::Key::Right ? '6' : 0;
+    void press(pendix::game::solver::Key key) {
+        int ascii = key == pendix::game::solver::Key::Left ? '4' : key == pendix::game::solver::Key::Right ? '6' : 0;
         if (ascii != 0) window_.Form_KeyPress(ascii);
     }
 
-    pendix::frmHaupt& window_;
-    pendix::solver::Plan plan_;
+    pendix::game::frmHaupt& window_;
+    pendix::game::solver::Plan plan_;
     std::function<void()> step_;
     std::size_t next_ = 0;
     double steps_ = 0;

@@ -8,7 +8,7 @@
 #include "file_floor.h"
 
 #include "editor/frm_voz.h"
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "platform/application.h"
 #include "shared/data_paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"

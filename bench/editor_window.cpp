@@ -3,7 +3,7 @@
 #include "bench_levels.h"
 #include "probe/window_system_sync.h"
 
-#include "editor/loaded_level.h"
+#include "editor/rules/loaded_level.h"
 #include "platform/application.h"
 #include "platform/main_form.h"
 #include "platform/paths.h"

@@ -29,7 +29,7 @@ public:
 
     pendix::editor::frmHaupt& window;
     QString linkedBoardLevel;  // every cell a tile, links, start and end
-    platform::ScriptedModalLoop& modal() { return services_.modal; }
+    test_support::ScriptedModalLoop& modal() { return services_.modal; }
 
     // The message boxes shown so far, one line each (a benchmark that fails names them).
     std::string messages() const;

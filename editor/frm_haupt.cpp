@@ -2,7 +2,7 @@
 // window's close box.
 #include "editor/frm_haupt.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
 #include "shared/animation/icon_animation.h"

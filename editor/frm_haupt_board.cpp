@@ -1,11 +1,11 @@
 // Board clicks: placing and erasing tiles, the start, the end and transporter links.
 #include "editor/frm_haupt.h"
 
-#include "editor/direction_step.h"
-#include "editor/target_mark.h"
+#include "editor/rules/direction_step.h"
+#include "editor/rules/target_mark.h"
+#include "platform/files/cp1252.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "platform/text/numeric_value.h"
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/transporter_text.h"

@@ -1,12 +1,12 @@
 // Clearing the board, loading a level file, "Neu" and "Öffnen".
 #include "editor/frm_haupt.h"
 
-#include "editor/loaded_level.h"
+#include "editor/rules/loaded_level.h"
 #include "platform/application.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "shared/board/board.h"
 #include "shared/data_paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"

@@ -2,7 +2,7 @@
 // or 19..33 on buttons 0..14 with buttons 15..17 hidden.
 #include "editor/frm_haupt.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
 

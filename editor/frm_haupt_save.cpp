@@ -1,10 +1,10 @@
 // Saving the level into "\lvlneu\" and naming it.
 #include "editor/frm_haupt.h"
 
-#include "editor/name_rules.h"
+#include "editor/rules/name_rules.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 #include "shared/level_format/level_writer.h"

@@ -2,7 +2,7 @@
 // menu, or the start or end mode from its button or menu item.
 #include "editor/frm_haupt.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "platform/services/services.h"
 
 namespace pendix::editor {

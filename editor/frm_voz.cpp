@@ -1,8 +1,8 @@
 // The count window's design, its load handler and its animation timer.
 #include "editor/frm_voz.h"
 
-#include "editor/count_layout.h"
-#include "editor/palette_layout.h"
+#include "editor/rules/count_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
 #include "shared/animation/icon_animation.h"

@@ -1,11 +1,11 @@
 // Counting the tiles on the editor's board into the count window's boxes. The
 // counts live only in the boxes' texts.
-#include "editor/count_rule.h"
 #include "editor/frm_haupt.h"
 #include "editor/frm_voz.h"
+#include "editor/rules/count_rule.h"
 #include "platform/application.h"
+#include "platform/files/cp1252.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "platform/text/numeric_value.h"
 
 namespace pendix::editor {

@@ -2,17 +2,10 @@
 #include "editor/start.h"
 
 #include "editor/frm_haupt.h"
-#include "platform/application.h"
-#include "platform/main_form.h"
-#include "platform/services/services.h"
+#include "shared/start/main_window_start.h"
 
 namespace pendix::editor {
 
-void Main() {
-    platform::setMainForm<frmHaupt>();  // the shared level chooser answers into its Tag
-    platform::setWaitCursor();
-    platform::instance<frmHaupt>().show();
-    platform::setDefaultCursor();
-}
+void Main() { showMainWindowUnderWaitCursor<frmHaupt>(); }
 
 }  // namespace pendix::editor

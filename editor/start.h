@@ -1,7 +1,9 @@
 #pragma once
-// The editor's start-up: shows the main window under the wait cursor.
+// Module Start: the editor's start-up routine, which main() calls.
 namespace pendix::editor {
 
+// Shows the main window under the wait cursor, without waiting (its load handler
+// runs before it becomes visible); from then on the program runs on events alone.
 void Main();
 
 }  // namespace pendix::editor

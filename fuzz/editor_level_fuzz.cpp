@@ -8,7 +8,7 @@
 // game's level reader takes every written file without a crash.
 #include "fuzz/editor_session.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "shared/level_format/level_lines.h"
 
 #include <QFile>
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const pendix::LevelLinesRead lines = pendix::readLevelLinesBytes(bytes);
     require(lines.ok());
-    const pendix::LevelRead game = pendix::readLevelBytes(bytes);
+    const pendix::game::LevelRead game = pendix::game::readLevelBytes(bytes);
     require(game.ok() || !game.message.empty());
     return 0;
 }

@@ -16,8 +16,8 @@
 #include "fuzz/editor_session.h"
 #include "fuzz/tree_watch.h"
 
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
 #include "shared/data_paths.h"
 #include "shared/level_format/level_lines.h"
 #include "shared/level_format/level_writer.h"
@@ -115,7 +115,7 @@ Fixture& fixture() {
     return made;
 }
 
-bool anyMessageTitled(const platform::TestServices& fakes, const QString& title) {
+bool anyMessageTitled(const test_support::TestServices& fakes, const QString& title) {
     for (const auto& shown : fakes.messages.shown)
         if (shown.title == title) return true;
     return false;
@@ -176,7 +176,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Fixture& f = fixture();
     pendix::editor::frmHaupt& editor = f.session.editor();
-    platform::TestServices& fakes = f.session.fakes();
+    test_support::TestServices& fakes = f.session.fakes();
     const int startDir = editor.StartDir;
     f.session.resetState();
     editor.StartDir = static_cast<std::int16_t>(startDir);

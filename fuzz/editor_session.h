@@ -6,7 +6,7 @@
 // the first call and kept for the whole run; the folders go at its end.
 #include "editor/frm_haupt.h"
 #include "platform/application.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -29,7 +29,7 @@ public:
     EditorSession& operator=(const EditorSession&) = delete;
 
     pendix::editor::frmHaupt& editor() const;
-    platform::TestServices& fakes() { return fakes_; }
+    test_support::TestServices& fakes() { return fakes_; }
 
     // The parent folder holds nothing but the program folder "Pendix".
     QString parentFolder() const { return parent_.path(); }
@@ -55,7 +55,7 @@ private:
     int argc_ = 1;
     char* argv_[2];
     platform::Application application_;
-    platform::ScopedTestServices fakes_;
+    test_support::ScopedTestServices fakes_;
     QTemporaryDir parent_;
 };
 

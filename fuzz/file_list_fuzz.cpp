@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/file_info.h"
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
+#include "platform/files/file_info.h"
 #include "platform/text/line_split.h"
 #include "shared/file_list/file_list_rules.h"
 

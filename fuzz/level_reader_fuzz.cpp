@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "game/car_step.h"
-#include "game/level_reader.h"
-#include "platform/text/cp1252.h"
+#include "game/rules/car_step.h"
+#include "game/rules/level_reader.h"
+#include "platform/files/cp1252.h"
 #include "platform/text/line_split.h"
 #include "platform/text/numeric_value.h"
 #include "shared/level_format/level_lines.h"
@@ -35,7 +35,7 @@ void require(bool condition)
 bool onBoard(int cell) { return cell >= 0 && cell < pendix::kCellCount; }
 bool noneOrOnBoard(int cell) { return cell == -1 || onBoard(cell); }
 
-void drive(const pendix::Level& level, std::uint8_t steering)
+void drive(const pendix::game::Level& level, std::uint8_t steering)
 {
     // The window keeps each tag in its button as text and reads it back as bytes:
     // the bytes must come back unchanged, or a transporter text would lose its length.
@@ -45,22 +45,22 @@ void drive(const pendix::Level& level, std::uint8_t steering)
         buttonTags[static_cast<std::size_t>(i)] = platform::fromCp1252(tag);
         require(platform::toCp1252(buttonTags[static_cast<std::size_t>(i)]) == tag);
     }
-    const pendix::TagLookup tags = [&buttonTags](int cell) {
+    const pendix::game::TagLookup tags = [&buttonTags](int cell) {
         require(onBoard(cell));
         return platform::toCp1252(buttonTags[static_cast<std::size_t>(cell)]);
     };
 
-    pendix::DriveState state;
+    pendix::game::DriveState state;
     state.car = {level.startPos, level.startDir, level.startPos, 0, 0};
     state.endPos = level.endPos;
     for (int step = 0; step < kMaxSteps; ++step) {
         // The player's keys: a turn request now and then, as the steering byte says.
         if (((steering >> (step % 8)) & 1) != 0 && state.car.turnLeft == 0 && state.car.turnRight == 0)
             ((step & 1) != 0 ? state.car.turnLeft : state.car.turnRight) = 1;
-        const pendix::CarStep next = pendix::stepCar(state, tags);
+        const pendix::game::CarStep next = pendix::game::stepCar(state, tags);
         require(noneOrOnBoard(next.effects.hideCell));
         require(noneOrOnBoard(next.effects.showCell));
-        if (next.effects.end != pendix::LevelEnd::None) return;
+        if (next.effects.end != pendix::game::LevelEnd::None) return;
         require(onBoard(next.state.car.pos));
         state = next.state;
     }
@@ -95,20 +95,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = platform::splitLines(bytes);
     const pendix::LevelLinesRead file = pendix::readLevelLines(lines);
     if (file.ok()) saveAndReadAgain(file.level);
-    const pendix::LevelRead read = pendix::readLevel(lines);
-    require(read.ok() || file.ok() == (read.error == pendix::LevelError::StartOffBoard ||
-                                       read.error == pendix::LevelError::EndOffBoard));
+    const pendix::game::LevelRead read = pendix::game::readLevel(lines);
+    require(read.ok() || file.ok() == (read.error == pendix::game::LevelError::StartOffBoard ||
+                                       read.error == pendix::game::LevelError::EndOffBoard));
     if (!read.ok()) {
         require(!read.message.empty());
         return 0;
     }
-    const pendix::Level& level = read.level;
+    const pendix::game::Level& level = read.level;
     require(onBoard(level.startPos) && onBoard(level.endPos));
 
     // Every byte of the name has a character, and the text gives the same bytes back.
     const QString name = platform::fromCp1252(level.name);
     require(platform::toCp1252(name) == level.name);
-    for (const pendix::LevelCell& cell : level.cells) require(!cell.tag.empty());
+    for (const pendix::game::LevelCell& cell : level.cells) require(!cell.tag.empty());
 
     drive(level, size > 0 ? data[size - 1] : 0);
     return 0;

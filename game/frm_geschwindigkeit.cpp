@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace pendix {
+namespace pendix::game {
 namespace {
 
 constexpr int kBarMax = 32767;
@@ -153,4 +153,4 @@ void frmGeschwindigkeit::Form_Unload(int& cancel) {
 
 void frmGeschwindigkeit::Timer_Timer() { AnimateIcon(*this, IconStep); }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -18,7 +18,7 @@
 
 #include <cstdint>
 
-namespace pendix {
+namespace pendix::game {
 
 class frmGeschwindigkeit : public platform::Form {
 public:
@@ -58,4 +58,4 @@ private:
 // The bar's value for an interval: half of it less one, halves to even, kept within the bar.
 int speedBarValue(double interval);
 
-}  // namespace pendix
+}  // namespace pendix::game

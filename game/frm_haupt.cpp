@@ -8,7 +8,7 @@
 #include "shared/board/board.h"
 #include "shared/tile_catalogue.h"
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -135,4 +135,4 @@ void frmHaupt::Timer_Timer() {
     AnimateTiles(cmd, AnimCells);
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -33,7 +33,7 @@
 #include <string>
 #include <string_view>
 
-namespace pendix {
+namespace pendix::game {
 
 class frmHaupt : public platform::Form {
 public:
@@ -140,4 +140,4 @@ private:
     void playWave(std::string_view wave);
 };
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -5,7 +5,7 @@
 
 #include "platform/application.h"
 
-namespace pendix {
+namespace pendix::game {
 
 // "Neues Level öffnen": the chooser answers in this window's Tag; "" is a cancel.
 // A driving car drives on meanwhile and through the new level's loading.
@@ -19,4 +19,4 @@ void frmHaupt::mnuNLö_Click() {
 // "Einstellen": the speed dialog sets the step timer itself.
 void frmHaupt::mnuEinstellen_Click() { platform::instance<frmGeschwindigkeit>().showModal(); }
 
-}  // namespace pendix
+}  // namespace pendix::game

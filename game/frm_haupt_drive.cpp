@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -58,4 +58,4 @@ void frmHaupt::Form_KeyPress(int& keyAscii) {
     }
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -9,7 +9,7 @@
 
 #include "platform/services/services.h"
 
-namespace pendix {
+namespace pendix::game {
 
 void frmHaupt::FirstStartProbe() { passesFirstStartProbe(*this, &Timer); }
 
@@ -35,4 +35,4 @@ void frmHaupt::mnuInfo_Click() { showAboutBox(gameProductTitle()); }
 
 void frmHaupt::mnuDateiInfo_Click() { showFileList(); }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -1,17 +1,17 @@
 // The level menus and the level load.
 #include "game/frm_haupt.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
 #include "shared/data_paths.h"
 #include "shared/level_file/level_file_io.h"
 
 #include <algorithm>
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -84,4 +84,4 @@ void frmHaupt::refuseLevel(const QString& path, const QString& problem) {
     showUnreadableLevel(path, problem);
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -2,15 +2,15 @@
 // counts, draws, plays and tells the player how the level ended.
 #include "game/frm_haupt.h"
 
-#include "game/car_step.h"
+#include "game/rules/car_step.h"
 #include "shared/level_format/number_text.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
 #include "platform/text/numeric_value.h"
 
-namespace pendix {
+namespace pendix::game {
 
 namespace {
 
@@ -72,4 +72,4 @@ void frmHaupt::playWave(std::string_view wave) {
     MMControl.setCommand(QStringLiteral("Play"));
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -2,23 +2,10 @@
 #include "game/start.h"
 
 #include "game/frm_haupt.h"
-#include "platform/application.h"
-#include "platform/main_form.h"
-#include "platform/services/services.h"
+#include "shared/start/main_window_start.h"
 
-namespace pendix {
+namespace pendix::game {
 
-void Main() {
-    platform::setMainForm<frmHaupt>();  // the shared level chooser answers into its Tag
-    platform::setWaitCursor();
-    platform::instance<frmHaupt>().show();
-    platform::setDefaultCursor();
-}
+void Main() { showMainWindowUnderWaitCursor<frmHaupt>(); }
 
-}  // namespace pendix
-
-int main(int argc, char** argv) {
-    platform::Application app(argc, argv, QStringLiteral("Pendix"));
-    pendix::Main();
-    return app.exec();
-}
+}  // namespace pendix::game

@@ -4,7 +4,7 @@
 // file; closing the window ends the program.
 //
 // One instance for the whole run: platform::instance<hilfe::frmHaupt>(). It is
-// another class than the game's pendix::frmHaupt, so the two never meet.
+// another class than the game's pendix::game::frmHaupt, so the two never meet.
 #include "platform/controls/common_dialog.h"
 #include "platform/controls/graphical_button.h"
 #include "platform/controls/list_box.h"

@@ -1,12 +1,10 @@
-// The help launcher: no start-up routine of its own, the window opens directly.
-#include "help/frm_haupt.h"
+// The help launcher program.
+#include "help/start.h"
 
 #include "platform/application.h"
-#include "platform/main_form.h"
 
 int main(int argc, char** argv) {
     platform::Application app(argc, argv, QStringLiteral("Hilfe"));
-    platform::setMainForm<pendix::hilfe::frmHaupt>();
-    platform::instance<pendix::hilfe::frmHaupt>().show();
+    pendix::hilfe::Main();
     return app.exec();
 }

@@ -3,7 +3,7 @@
 //
 //     int main(int argc, char** argv) {
 //         platform::Application app(argc, argv, "Pendix");
-//         pendix::Main();            // shows the main window
+//         pendix::game::Main();      // shows the main window
 //         return app.exec();
 //     }
 //

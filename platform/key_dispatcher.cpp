@@ -1,9 +1,9 @@
 #include "key_dispatcher.h"
 
 #include "platform/controls/control.h"
+#include "platform/files/cp1252.h"
 #include "platform/form.h"
 #include "platform/form_window.h"
-#include "platform/text/cp1252.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

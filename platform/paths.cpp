@@ -200,6 +200,10 @@ QString resolvePath(const QString& path) { return resolveAny(path, Wanted::File)
 
 QString resolveFolderPath(const QString& path) { return resolveAny(path, Wanted::Folder); }
 
+QString resolvePathIn(const QString& folder, const QString& relative) {
+    return resolveUnder(folder, componentsOf(relative), Wanted::File);
+}
+
 QByteArray dataPathAsWritten(std::string_view dataPath) {
     const QByteArray& folder = programFolderNames().native;
     // Plain ASCII (every data path the programs build) is its own native form.

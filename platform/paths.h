@@ -42,6 +42,9 @@ QString resolveDataPath(std::string_view dataPath);
 QString resolvePath(const QString& path);
 // The same for a path that names a folder: its last component, too, is preferably a folder.
 QString resolveFolderPath(const QString& path);
+// The same for a path relative to a real folder ("bilder/Auto.bmp" in the help
+// folder): each component matched without regard to letter case.
+QString resolvePathIn(const QString& folder, const QString& relative);
 
 // The first guess of those look-ups, made without reading the disk, as native
 // bytes for the system: the path as written, "/" between its components. The

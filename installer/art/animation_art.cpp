@@ -7,6 +7,16 @@
 namespace pendix::installer {
 
 namespace anim {
+namespace {
+
+// Each kind's drawing, in the order of the kinds 1..21.
+constexpr std::array<KindPainter, 21> kKinds{
+    windmill,      ferrisWheel, flag,     campfire,  fountain, lighthouse,   carousel,     // 1..7
+    chimneySmoke,  turningSign, fishPond, birds,     seaWaves, trafficLight, windTurbine,  // 8..14
+    pendulumClock, butterfly,   duckPond, rainCloud, sun,      bouncingBall, waterWheel,   // 15..21
+};
+
+}  // namespace
 
 void drawPond(QPainter& p, const QRectF& box) {
     p.setPen(QPen(QColor(150, 120, 80), 2.0));
@@ -32,10 +42,7 @@ QImage animationFrame(int kind, int frame) {
     const double t = double((frame - 1) % count) / count;
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    if (kind <= 11)
-        anim::kKindsOneToEleven[std::size_t(kind - 1)](p, t);
-    else
-        anim::kKindsTwelveToTwentyOne[std::size_t(kind - 12)](p, t);
+    anim::kKinds[std::size_t(kind - 1)](p, t);
     return img;
 }
 

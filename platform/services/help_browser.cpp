@@ -1,6 +1,6 @@
 #include "help_browser.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/picture.h"
 #include "platform/services/help_folder.h"
 
@@ -23,6 +23,8 @@ public:
     explicit HelpDocument(QObject* parent) : QTextDocument(parent) {}
 
     const QUrl& page() const { return page_; }
+    const QString& helpFolder() const { return helpFolder_; }
+    void setHelpFolder(const QString& folder) { helpFolder_ = folder; }
     void setPage(const QUrl& page) {
         page_ = page;
         answers_.clear();  // read again for each page shown
@@ -38,7 +40,7 @@ protected:
 
 private:
     QVariant read(int type, const QUrl& url) const {
-        const std::optional<QString> file = page_.isEmpty() ? std::nullopt : helpFolderFile(url);
+        const std::optional<QString> file = page_.isEmpty() ? std::nullopt : helpFolderFile(url, helpFolder_);
         if (type == ImageResource) {
             if (file) {
                 if (const auto picture = tryLoadPictureFile(*file)) return picture->pixmap().toImage();
@@ -55,6 +57,7 @@ private:
     }
 
     QUrl page_;
+    QString helpFolder_;
     std::map<std::pair<int, QUrl>, QVariant> answers_;
 };
 
@@ -64,6 +67,10 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent), document_(new 
 }
 
 const QUrl& HelpBrowser::page() const { return document_->page(); }
+
+void HelpBrowser::setHelpFolder(const QString& folder) { document_->setHelpFolder(folder); }
+
+const QString& HelpBrowser::helpFolder() const { return document_->helpFolder(); }
 
 void HelpBrowser::showPage(const QUrl& page, const QString& html) {
     document_->setPage(page);  // before the text: its style sheets are asked for while it is read

@@ -2,8 +2,9 @@
 // modeless window from their beginning, beside the window that asked for them.
 #include "qt_services.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/form.h"
+#include "platform/paths.h"
 #include "platform/services/help_browser.h"
 #include "platform/services/help_folder.h"
 #include "platform/services/window_beside.h"
@@ -85,6 +86,8 @@ QTextBrowser* QtHelpViewer::browser() const { return browser_; }
 
 void QtHelpViewer::show(const QString& file, int command, const HelpAsker& asker) {
     (void)command;  // every command the programs give asks for the contents: the file from its beginning
+    // The folder the program's help file lies in holds everything its pages may reach.
+    browser_->setHelpFolder(QFileInfo(resolvePath(file)).path());
     showPage(file);
     QWidget* const askerWindow = asker.form ? asker.form->window() : nullptr;
     if (askerWindow) window_->setWindowIcon(askerWindow->windowIcon());
@@ -125,7 +128,7 @@ void QtHelpViewer::follow(const QUrl& link) {
     // link is not followed, and what it names is never opened.
     if (browser_->page().isEmpty() || !target.isLocalFile()) return;
     if (target.adjusted(QUrl::RemoveFragment) != browser_->page()) {
-        const std::optional<QString> page = helpFolderFile(target);
+        const std::optional<QString> page = helpFolderFile(target, browser_->helpFolder());
         if (!page) return;
         showPage(*page);
     }

@@ -2,7 +2,7 @@
 // file plays nothing.
 #include "qt_services.h"
 
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 #include "platform/services/sound_output.h"
 #include "platform/services/wave_check.h"
 

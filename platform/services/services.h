@@ -2,7 +2,7 @@
 // The services the windows call on beyond their own controls, each behind a small
 // interface. `services()` gives the set in force: the Qt implementations that
 // platform::Application installs, or the recording doubles of a test
-// (test_services.h). Windows normally use the free functions at the end.
+// (tests/support/test_services.h). Windows normally use the free functions at the end.
 #include <QString>
 
 namespace platform {

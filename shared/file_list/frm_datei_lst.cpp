@@ -6,11 +6,11 @@
 #include "shared/file_list/file_list_rules.h"
 
 #include "platform/application.h"
-#include "platform/file_info.h"
+#include "platform/files/cp1252.h"
+#include "platform/files/file_info.h"
+#include "platform/files/text_file.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
-#include "platform/text/cp1252.h"
-#include "platform/text/text_file.h"
 
 #include <algorithm>
 

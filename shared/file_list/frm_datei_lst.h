@@ -8,8 +8,8 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
+#include "platform/files/text_file.h"
 #include "platform/form.h"
-#include "platform/text/text_file.h"
 
 #include <cstdint>
 #include <string>

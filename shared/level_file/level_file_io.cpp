@@ -1,9 +1,9 @@
 #include "shared/level_file/level_file_io.h"
 
-#include "platform/file_info.h"
+#include "platform/files/file_info.h"
+#include "platform/files/text_file.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
-#include "platform/text/text_file.h"
 #include "shared/level_format/level_lines.h"
 
 #include <cerrno>

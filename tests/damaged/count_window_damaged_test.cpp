@@ -16,7 +16,7 @@
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
 
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QFile>
 
@@ -65,7 +65,7 @@ protected:
     }
     ~CountWindowDamagedTest() override { platform::dropInstances(); }
 
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 
 private:
     test_support::ProgramFolder copy_{test_support::ProgramFolder::Contents::Nothing};

@@ -64,7 +64,7 @@ TEST_P(DamagedDataTest, GamePlaysAnimatesAndShowsItsDialogs) {
     const Case c = GetParam();
     ASSERT_TRUE(test_support::damage(c.file, c.damage)) << "the installer writes no " << c.file;
 
-    auto& window = platform::instance<pendix::frmHaupt>();
+    auto& window = platform::instance<pendix::game::frmHaupt>();
     window.show();
     ASSERT_TRUE(window.Timer.enabled()) << "the first-start box took over";
 

@@ -11,7 +11,7 @@
 // once; the help viewer is the real one, so a broken help file is really read.
 #include "editor/frm_haupt.h"
 #include "editor/frm_voz.h"
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "editor/start.h"
 #include "platform/application.h"
 #include "platform/paths.h"

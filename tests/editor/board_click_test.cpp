@@ -2,7 +2,7 @@
 // the overlays that let both through to the cell beneath.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "tests/support/program_folder.h"
 
 #include <QWidget>
@@ -11,7 +11,7 @@ namespace editor_test {
 namespace {
 
 using pendix::Family;
-using Call = platform::RecordingScreenCursor::Call;
+using Call = test_support::RecordingScreenCursor::Call;
 
 TEST_F(BoardTest, WithoutAToolALeftClickChangesNothingInAnyModeOrOnATarget) {
     // A link on 54, then a transporter on 70 waiting for its target; the right click ends that choice

@@ -2,8 +2,8 @@
 // again, give the bytes the installer wrote.
 #include "level_files_fixture.h"
 
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
 #include "shared/level_format/level_writer.h"
 
 namespace editor_test {

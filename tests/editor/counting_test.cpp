@@ -3,7 +3,7 @@
 #include "tests/support/user_input.h"
 #include "count_window_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "shared/tile_catalogue.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ namespace editor_test {
 namespace {
 
 using pendix::Family;
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 TEST_F(CountWindowTest, AnEmptyBoardShowsZeroEverywhere) {
     openCount();

@@ -3,9 +3,9 @@
 // every service replaced by its recording double. Clicks and keys reach its
 // widgets as the user's would.
 #include "editor/frm_haupt.h"
-#include "platform/services/test_services.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 
 #include <QString>
 
@@ -30,7 +30,7 @@ protected:
     std::vector<int> checkedObjectItems();
 
     test_support::InstalledFolder folder;
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     pendix::editor::frmHaupt& editor;
 };
 

@@ -5,7 +5,7 @@
 #include "shared/level_chooser/frm_levelauswahl.h"
 
 #include "platform/application.h"
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -18,7 +18,7 @@
 namespace editor_test {
 namespace {
 
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 int visibleWindowsTitled(const QString& title) {
     int shown = 0;

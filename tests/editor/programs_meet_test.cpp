@@ -3,10 +3,10 @@
 // game through its level chooser and won with the solver's keys.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 
 #include "game/frm_haupt.h"
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "shared/level_file/level_file_io.h"
 #include "tests/support/installed_folder.h"
@@ -15,9 +15,9 @@
 #include "tests/support/user_input.h"
 
 #include "platform/application.h"
+#include "platform/files/cp1252.h"
 #include "platform/main_form.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
 
 namespace editor_test {
 namespace {
@@ -74,8 +74,8 @@ TEST_F(ProgramsMeetTest, ALevelComposedInTheEditorIsWonInTheGame) {
     EXPECT_EQ(file.lines[0], "\xdc" "ber die Br\xfc" "cke");
 
     // The game, in the same program folder, opens it through its chooser.
-    auto& game = platform::instance<pendix::frmHaupt>();
-    platform::setMainForm<pendix::frmHaupt>();
+    auto& game = platform::instance<pendix::game::frmHaupt>();
+    platform::setMainForm<pendix::game::frmHaupt>();
     game.show();
     fakes.modal.script.push_back([](platform::Form& form) {
         auto& chooser = static_cast<pendix::frmLevelauswahl&>(form);
@@ -91,17 +91,17 @@ TEST_F(ProgramsMeetTest, ALevelComposedInTheEditorIsWonInTheGame) {
     for (const int cell : {51, 52, 53, 54, 130, 131, 132, 157, 182})
         EXPECT_EQ(game.cmd(cell).picture().sourcePath(), editor.cmd(cell).picture().sourcePath()) << cell;
 
-    const pendix::LevelRead read = pendix::readLevel(file.lines);
+    const pendix::game::LevelRead read = pendix::game::readLevel(file.lines);
     ASSERT_TRUE(read.ok()) << read.message;
-    const auto plan = pendix::solver::solve(read.level);
+    const auto plan = pendix::game::solver::solve(read.level);
     ASSERT_TRUE(plan.has_value());
     EXPECT_GT(plan->presses, 0);  // the curve needs the player
     game.cmdLevelStart.click();
     ASSERT_TRUE(game.tmeWeiter.enabled());
-    for (const pendix::solver::Key key : plan->keys) {
+    for (const pendix::game::solver::Key key : plan->keys) {
         ASSERT_TRUE(fakes.messages.shown.empty()) << fakes.messages.shown.front().text.toStdString();
-        if (key == pendix::solver::Key::Left) test_support::typeInto(game.cmdLevelStart, '4');
-        if (key == pendix::solver::Key::Right) test_support::typeInto(game.cmdLevelStart, '6');
+        if (key == pendix::game::solver::Key::Left) test_support::typeInto(game.cmdLevelStart, '4');
+        if (key == pendix::game::solver::Key::Right) test_support::typeInto(game.cmdLevelStart, '6');
         ASSERT_TRUE(game.tmeWeiter.fire());
     }
     ASSERT_EQ(fakes.messages.shown.size(), 1u);

@@ -6,7 +6,7 @@
 namespace editor_test {
 namespace {
 
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 const QString kBlankoRefusal = QStringLiteral("Der Name ~Blanko~ kann als Level - Name leider nicht verwendet werden!");
 

@@ -2,7 +2,7 @@
 // written, and saves that fail.
 #include "level_files_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "tests/support/file_size_limit.h"
 
 #include "platform/paths.h"
@@ -256,7 +256,7 @@ TEST_F(SaveLevelTest, AFailedSaveLeavesTheOldFileTheStateAndTheCursor) {
         EXPECT_EQ(editor.LevelFileName, "alt.lvl");
         EXPECT_EQ(editor.cmd(0).tag(), "102");
         EXPECT_FALSE(fakes.cursor.waiting());
-        EXPECT_EQ(fakes.cursor.calls.front(), platform::RecordingScreenCursor::Call::Wait);
+        EXPECT_EQ(fakes.cursor.calls.front(), test_support::RecordingScreenCursor::Call::Wait);
 
         fakes.messages.shown.clear();
         editor.mnuSpeichern.click();  // the disk has room again

@@ -2,7 +2,7 @@
 // all be there before the window is shown: each one of them missing, and a few
 // broken otherwise, brings up the first-start box.
 #include "editor/frm_haupt.h"
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "editor/start.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/tile_catalogue.h"
@@ -10,7 +10,7 @@
 #include "tests/support/program_folder.h"
 
 #include "platform/application.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +56,13 @@ protected:
     ~StartUpTest() override { platform::dropInstances(); }
 
     test_support::ProgramFolder folder;
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 TEST(EditorStartUp, StartsWithThePalettesFilledUnderTheWaitCursor) {
     test_support::ProgramFolder folder;
     for (const std::string& path : startPictures()) folder.writePicture(path);
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     pendix::editor::Main();
     frmHaupt& editor = platform::instance<frmHaupt>();
     EXPECT_TRUE(editor.isLoaded());
@@ -71,7 +71,7 @@ TEST(EditorStartUp, StartsWithThePalettesFilledUnderTheWaitCursor) {
     EXPECT_TRUE(fakes.modal.shownModal.empty());
     EXPECT_FALSE(fakes.cursor.waiting());
     ASSERT_FALSE(fakes.cursor.calls.empty());
-    EXPECT_EQ(fakes.cursor.calls.front(), platform::RecordingScreenCursor::Call::Wait);
+    EXPECT_EQ(fakes.cursor.calls.front(), test_support::RecordingScreenCursor::Call::Wait);
     // The close box ends the editor, as "Ende!" does.
     editor.unload();
     EXPECT_EQ(fakes.ender.ends, 1);
@@ -102,7 +102,7 @@ TEST(EditorStartUp, APictureCutShortStillShows) {
     test_support::ProgramFolder folder;
     for (const std::string& path : startPictures()) folder.writePicture(path);
     ASSERT_TRUE(test_support::damage("\\bmp\\deko\\Sport07.bmp", test_support::Damage::CutShort));
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     pendix::editor::Main();
     frmHaupt& editor = platform::instance<frmHaupt>();
     EXPECT_TRUE(editor.isVisible());

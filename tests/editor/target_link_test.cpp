@@ -2,7 +2,7 @@
 // set them, turn them and refuse them.
 #include "board_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "shared/board/board.h"
 #include "tests/support/level_file.h"
 #include "tests/support/overlay_look.h"
@@ -13,7 +13,7 @@ namespace editor_test {
 namespace {
 
 using pendix::Family;
-using Call = platform::RecordingScreenCursor::Call;
+using Call = test_support::RecordingScreenCursor::Call;
 
 const char* const kNoFreeStreet = "Es kann nur auf eine freie Straße transportiert werden!";
 const char* const kTargetOnEnd = "Es kann nicht auf die Endposition gesprungen werden!";

@@ -2,7 +2,7 @@
 // and the animation of its palette.
 #include "editor_fixture.h"
 
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 #include "shared/tile_catalogue.h"
 
 #include <QAction>

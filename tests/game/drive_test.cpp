@@ -7,7 +7,7 @@ namespace game_test {
 namespace {
 
 using Cells = std::array<std::string, 400>;
-using Operation = platform::RecordingWavePlayer::Operation;
+using Operation = test_support::RecordingWavePlayer::Operation;
 
 // A short road in the third row: start on 50 heading right, a transporter on 51
 // that sends the car to 77 heading right, and the end on 77.
@@ -100,7 +100,7 @@ TEST_F(DriveTest, StartDuringADrivePutsTheCarBackAndKeepsTheTimerRunning) {
     EXPECT_EQ(game.pic(100).picture().sourcePath(), "\\bmp\\AutoRL.bmp");
     EXPECT_EQ(game.pic(102).tag(), "0");
     EXPECT_TRUE(game.pic(102).picture().sourcePath().isEmpty());
-    using Call = platform::RecordingScreenCursor::Call;
+    using Call = test_support::RecordingScreenCursor::Call;
     EXPECT_EQ(fakes.cursor.calls, (std::vector<Call>{Call::Wait, Call::Default}));
 }
 

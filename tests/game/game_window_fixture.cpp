@@ -7,14 +7,14 @@
 
 namespace game_test {
 
-GameWindowTest::GameWindowTest(Data data) : game(platform::instance<pendix::frmHaupt>()) {
+GameWindowTest::GameWindowTest(Data data) : game(platform::instance<pendix::game::frmHaupt>()) {
     if (data == Data::Installed) {
         installed_.emplace();
     } else {
         own_.emplace();
         own_->writePicture(pendix::kProbeBitmap);
     }
-    platform::setMainForm<pendix::frmHaupt>();
+    platform::setMainForm<pendix::game::frmHaupt>();
     game.show();
 }
 

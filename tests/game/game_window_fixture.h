@@ -7,11 +7,11 @@
 // (the icon and animation frames and the first-start probe). Level files of a
 // test's own go into a folder of their own.
 #include "game/frm_haupt.h"
-#include "platform/services/test_services.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/level_file.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <QString>
@@ -28,7 +28,7 @@
 namespace game_test {
 
 // The doubles, with a look at the window at the moment a message box opens.
-class GameServices : public platform::ScopedTestServices {
+class GameServices : public test_support::ScopedTestServices {
 public:
     std::function<void()> onMessage;  // runs as each box opens, before it is recorded
     platform::MessageBoxService& messageBox() override { return probe_; }
@@ -77,7 +77,7 @@ protected:
     QStringList playedWaves() const;
 
     GameServices fakes;
-    pendix::frmHaupt& game;
+    pendix::game::frmHaupt& game;
     QTemporaryDir levels;
 
 private:

@@ -12,8 +12,8 @@
 namespace game_test {
 namespace {
 
-using pendix::frmHaupt;
-using Cursor = platform::RecordingScreenCursor::Call;
+using pendix::game::frmHaupt;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 using test_support::mouseRelease;
 

@@ -72,7 +72,7 @@ TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
     EXPECT_EQ(game.LevelLines[1 + 2], "9120451");
     EXPECT_EQ(game.LevelLines[403], "10");
     EXPECT_TRUE(fakes.messages.shown.empty());
-    using Call = platform::RecordingScreenCursor::Call;
+    using Call = test_support::RecordingScreenCursor::Call;
     EXPECT_EQ(fakes.cursor.calls, (std::vector<Call>{Call::Wait, Call::Default}));
 }
 

@@ -2,10 +2,10 @@
 // button, the solver's keys typed into the focused button, the ticks of the step timer.
 #include "game_window_fixture.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
+#include "platform/files/cp1252.h"
+#include "platform/files/text_file.h"
 #include "platform/paths.h"
-#include "platform/text/cp1252.h"
-#include "platform/text/text_file.h"
 #include "tests/support/level_solver.h"
 
 namespace game_test {
@@ -15,19 +15,19 @@ TEST_F(GameWindowTest, LevelOneIsWonThroughTheWindow) {
     const auto file = platform::readTextFile(platform::programFolder() + "\\lev1-9\\level1.lev",
                                              {pendix::kLevelLineCount, pendix::kLevelFileMaxBytes});
     ASSERT_TRUE(file.ok());
-    const pendix::LevelRead read = pendix::readLevel(file.lines);
+    const pendix::game::LevelRead read = pendix::game::readLevel(file.lines);
     ASSERT_TRUE(read.ok());
-    const auto plan = pendix::solver::solve(read.level);
+    const auto plan = pendix::game::solver::solve(read.level);
     ASSERT_TRUE(plan.has_value());
     ASSERT_GT(plan->presses, 0);  // the level needs the player
 
     game.mnuLevel1.click();
     game.cmdLevelStart.click();
     ASSERT_TRUE(game.tmeWeiter.enabled());
-    for (const pendix::solver::Key key : plan->keys) {
+    for (const pendix::game::solver::Key key : plan->keys) {
         ASSERT_TRUE(fakes.messages.shown.empty());
-        if (key == pendix::solver::Key::Left) type(game.cmdLevelStart, '4');
-        if (key == pendix::solver::Key::Right) type(game.cmdLevelStart, '6');
+        if (key == pendix::game::solver::Key::Left) type(game.cmdLevelStart, '4');
+        if (key == pendix::game::solver::Key::Right) type(game.cmdLevelStart, '6');
         ASSERT_TRUE(game.tmeWeiter.fire());
     }
 

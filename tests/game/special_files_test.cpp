@@ -2,7 +2,7 @@
 // once with a message that names them, and reads no further than a level needs.
 #include "game_window_fixture.h"
 
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 #include "tests/support/installed_folder.h"
 #include "platform/paths.h"
 

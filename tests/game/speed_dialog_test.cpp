@@ -14,7 +14,7 @@
 namespace {
 
 using game_test::GameWindowTest;
-using pendix::frmGeschwindigkeit;
+using pendix::game::frmGeschwindigkeit;
 using test_support::pressKey;
 
 // What the user does, through the controls' own widgets.

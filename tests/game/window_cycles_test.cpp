@@ -75,8 +75,8 @@ TEST_F(WindowCycles, EveryWindowLeavesNothingBehind) {
     const Case cases[] = {
         {"speed dialog",
          [this] {
-             script<pendix::frmGeschwindigkeit>([](pendix::frmGeschwindigkeit& dialog) {
-                 tick<pendix::frmGeschwindigkeit>();
+             script<pendix::game::frmGeschwindigkeit>([](pendix::game::frmGeschwindigkeit& dialog) {
+                 tick<pendix::game::frmGeschwindigkeit>();
                  dialog.cmdOk.click();
              });
              game.mnuEinstellen.click();

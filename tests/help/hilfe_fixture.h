@@ -6,7 +6,7 @@
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
 
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QString>
 
@@ -34,7 +34,7 @@ protected:
     std::vector<QString> helpShown() const;
 
     test_support::ProgramFolder folder;
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 }  // namespace hilfe_test

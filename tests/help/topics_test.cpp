@@ -21,7 +21,7 @@ namespace hilfe_test {
 namespace {
 
 using TopicsTest = HilfeTest;
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 const std::vector<QString> kFiles = {"\\hilfe\\pendix.hlp", "\\hilfe\\objekte.hlp", "\\hilfe\\editor.hlp",
                                      "\\hilfe\\menueser.hlp", "\\hilfe\\menuesch.hlp"};

@@ -17,7 +17,7 @@ namespace hilfe_test {
 namespace {
 
 using WindowTest = HilfeTest;
-using Cursor = platform::RecordingScreenCursor::Call;
+using Cursor = test_support::RecordingScreenCursor::Call;
 
 TEST_F(WindowTest, OpensAsDesigned) {
     showActive();

@@ -7,7 +7,7 @@
 #include "platform/controls/graphical_button.h"
 #include "platform/controls/picture_box.h"
 #include "platform/form.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ protected:
 class BandTest : public testing::Test {
 protected:
     void TearDown() override { dropInstances(); }
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 QRect pixels(const Rect& r) {

@@ -1,10 +1,10 @@
 // Reading files within bounds: only a regular file is opened, a text file is
 // read up to the end of the last line asked for, and a file that gives neither
 // its lines nor its end within the byte bound is refused as too long.
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
+#include "platform/files/text_file.h"
 #include "platform/picture.h"
 #include "platform/text/line_split.h"
-#include "platform/text/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "platform/controls/timer.h"
 #include "platform/form.h"
 #include "platform/main_form.h"
-#include "platform/services/test_services.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <QImage>
@@ -130,7 +130,7 @@ protected:
 class FormTest : public testing::Test {
 protected:
     void TearDown() override { dropInstances(); }
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 }  // namespace

@@ -8,11 +8,11 @@
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/qt_services.h"
-#include "platform/services/test_services.h"
 #include "platform/services/window_beside.h"
 #include "tests/support/peak_memory.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_services.h"
 #include "tests/support/untouched_files.h"
 
 #include <QApplication>
@@ -99,7 +99,7 @@ protected:
     }
 
     ProgramFolder folder{ProgramFolder::Contents::Nothing};
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     QtHelpViewer viewer;
     test_support::UntouchedFiles untouched;
 };
@@ -248,6 +248,32 @@ TEST_F(HelpViewerTest, ALinkLeadsToAHelpPageOrTheWebAndNowhereElse) {
     EXPECT_TRUE(untouched.opened().empty());
 }
 
+// The help folder is the folder of the help file asked for, whatever its name: a
+// page there reaches its own pictures and pages, and no other folder's, the usual
+// help folder's neither.
+TEST_F(HelpViewerTest, APageReachesTheFolderOfTheHelpFileAskedForAlone) {
+    ASSERT_TRUE(QDir().mkpath(path("handbuch")));
+    ASSERT_TRUE(QDir().mkpath(path("hilfe")));
+    ASSERT_TRUE(filled(Qt::red).save(path("handbuch/bild.png")));
+    ASSERT_TRUE(filled(Qt::green).save(path("hilfe/bild.png")));
+    write("handbuch/zweite.hlp", page("Zweite Seite", "<p>Zweite</p>"));
+    write("hilfe/fremd.hlp", page("Fremd", "<p>Fremd</p>"));
+    untouched.watch(path("hilfe/bild.png"));
+    untouched.watch(path("hilfe/fremd.hlp"));
+    write("handbuch/erste.hlp",
+          page("Erste Seite", "<p><img src=\"Bild.png\"> <img src=\"../hilfe/bild.png\"></p>"
+                              "<p><a href=\"ZWEITE.HLP\">Zur zweiten</a> <a href=\"../hilfe/fremd.hlp\">Fremd</a></p>"));
+
+    show("\\handbuch\\erste.hlp");
+    EXPECT_GE(pixelsOf(Qt::red), 20 * 20);
+    EXPECT_EQ(pixelsOf(Qt::green), 0);
+    clickLink("Fremd");
+    EXPECT_EQ(title(), "Erste Seite");
+    clickLink("Zur zweiten");
+    EXPECT_EQ(title(), "Zweite Seite");
+    EXPECT_TRUE(untouched.opened().empty());
+}
+
 TEST(WindowBeside, BesideTheAskerWhereThereIsRoomElseCentredOnIt) {
     const QRect screen(0, 0, 1280, 1024);
     const struct {
@@ -286,7 +312,7 @@ protected:
 
     ProgramFolder folder{ProgramFolder::Contents::Nothing};
     QtHelpViewer viewer;
-    struct Services : ScopedTestServices {
+    struct Services : test_support::ScopedTestServices {
         explicit Services(QtHelpViewer& viewer) : viewer(viewer) {}
         HelpViewer& helpViewer() override { return viewer; }
         QtHelpViewer& viewer;

@@ -9,8 +9,8 @@
 #include "platform/controls/tab_strip.h"
 #include "platform/form.h"
 #include "platform/paths.h"
-#include "platform/services/test_services.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ protected:
     QString real(const QString& relative) const { return QDir(dir_.path()).filePath(relative); }
 
     QTemporaryDir dir_;
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/form.h"
-#include "platform/services/test_services.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     frmAuswahl& form = instance<frmAuswahl>();
 };
 

@@ -1,5 +1,5 @@
-#include "platform/file_info.h"
-#include "platform/file_reading.h"
+#include "platform/files/file_info.h"
+#include "platform/files/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "tests/support/printers.h"

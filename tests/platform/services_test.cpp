@@ -6,9 +6,9 @@
 #include "platform/paths.h"
 #include "platform/services/qt_services.h"
 #include "platform/services/sound_output.h"
-#include "platform/services/test_services.h"
 #include "platform/services/wave_check.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,7 @@ protected:
         setProgramFolder({});
     }
     QTemporaryDir dir_;
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 }  // namespace
@@ -70,7 +70,7 @@ TEST_F(ServicesTest, TheMultimediaControlHandsItsFiveOperationsOnInOrder) {
     auto& form = instance<frmKlang>();
     form.load();
     form.playWave("\\wav\\gerade.wav");
-    using Op = RecordingWavePlayer::Operation;
+    using Op = test_support::RecordingWavePlayer::Operation;
     const QString file = programFolder() + "\\wav\\gerade.wav";
     EXPECT_EQ(fakes.waves.operations, (std::vector<Op>{{"Close", {}},
                                                        {"FileName", file},

@@ -1,6 +1,6 @@
-#include "platform/text/cp1252.h"
+#include "platform/files/cp1252.h"
+#include "platform/files/text_file.h"
 #include "platform/text/line_split.h"
-#include "platform/text/text_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/printers.h"
 

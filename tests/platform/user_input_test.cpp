@@ -6,8 +6,8 @@
 #include "platform/controls/menu_item.h"
 #include "platform/controls/text_box.h"
 #include "platform/form.h"
-#include "platform/services/test_services.h"
 #include "tests/support/printers.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ class UserInputTest : public testing::Test {
 protected:
     UserInputTest() { form.show(); }
     ~UserInputTest() override { dropInstances(); }
-    ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
     frmEingabe& form = instance<frmEingabe>();
 };
 

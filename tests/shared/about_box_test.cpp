@@ -106,7 +106,7 @@ TEST_F(AboutBoxTest, ReopeningStartsTheCarsAgainWithOneVersionNumber) {
 }
 
 TEST_F(AboutBoxTest, InfoTwiceWhileOpenBringsTheSameWindowWithoutLoadingAgain) {
-    auto& game = platform::instance<pendix::frmHaupt>();
+    auto& game = platform::instance<pendix::game::frmHaupt>();
     game.show();
     game.mnuInfo.click();
     frmInfo& info = platform::instance<frmInfo>();

@@ -153,7 +153,7 @@ TEST_F(TileAnimation, ASetAdvancesEveryAnimatedButtonAndNothingElse) {
 class IconAnimation : public game_test::GameWindowTest {
 protected:
     IconAnimation() : GameWindowTest(Data::OwnFolder) {}
-    pendix::frmGeschwindigkeit& dialog = platform::instance<pendix::frmGeschwindigkeit>();
+    pendix::game::frmGeschwindigkeit& dialog = platform::instance<pendix::game::frmGeschwindigkeit>();
 };
 
 QString iconPath(int n) { return QStringLiteral("\\ico\\auto%1.ico").arg(n, 2, 10, QChar(u'0')); }

@@ -32,7 +32,7 @@ protected:
         return platform::instance<frmDateiLst>();
     }
     frmDateiLst& dialog() { return platform::instance<frmDateiLst>(); }
-    pendix::frmHaupt& game() { return platform::instance<pendix::frmHaupt>(); }
+    pendix::game::frmHaupt& game() { return platform::instance<pendix::game::frmHaupt>(); }
     static QStringList entries(const platform::ListBox& list) {
         QStringList all;
         for (int i = 0; i < list.listCount(); ++i) all << list.list(i);

@@ -27,8 +27,8 @@ protected:
     }
     // "Datei - Info" from the game, the dialog then made the active window.
     frmDateiLst& openActive() {
-        platform::instance<pendix::frmHaupt>().show();
-        platform::instance<pendix::frmHaupt>().mnuDateiInfo.click();
+        platform::instance<pendix::game::frmHaupt>().show();
+        platform::instance<pendix::game::frmHaupt>().mnuDateiInfo.click();
         frmDateiLst& shown = platform::instance<frmDateiLst>();
         QApplication::setActiveWindow(shown.window());
         return shown;

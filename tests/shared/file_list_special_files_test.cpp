@@ -21,8 +21,8 @@ class FileListSpecialFiles : public SharedDialogTest {
 protected:
     QString listPath() const { return folder.path() + "/dateien.lst"; }
     frmDateiLst& open() {
-        platform::instance<pendix::frmHaupt>().show();
-        platform::instance<pendix::frmHaupt>().mnuDateiInfo.click();
+        platform::instance<pendix::game::frmHaupt>().show();
+        platform::instance<pendix::game::frmHaupt>().mnuDateiInfo.click();
         return platform::instance<frmDateiLst>();
     }
 };

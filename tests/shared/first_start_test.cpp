@@ -15,7 +15,7 @@ namespace shared_test {
 namespace {
 
 using pendix::frmBeginn;
-using pendix::frmHaupt;
+using pendix::game::frmHaupt;
 
 class FirstStartTest : public SharedDialogTest {
 protected:
@@ -63,7 +63,7 @@ TEST_F(FirstStartTest, AMissingOrBrokenProbeShowsTheBoxAndNeverTheGame) {
         SCOPED_TRACE(c.name);
         test_support::ProgramFolder fresh;
         c.damage(fresh);
-        platform::ScopedTestServices scoped;
+        test_support::ScopedTestServices scoped;
         game().show();
         ASSERT_EQ(scoped.modal.shownModal.size(), 1u);
         EXPECT_EQ(scoped.modal.shownModal[0], &box());

@@ -4,9 +4,9 @@
 // first-start probe), the recording services, and fresh window instances for
 // each test, which shows the windows it needs. Events reach the real widgets as
 // the user's would (tests/support/user_input.h).
-#include "platform/services/test_services.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ protected:
     ~SharedDialogTest() override;
 
     test_support::ProgramFolder folder;
-    platform::ScopedTestServices fakes;
+    test_support::ScopedTestServices fakes;
 };
 
 }  // namespace shared_test

@@ -8,7 +8,7 @@
 
 namespace test_support {
 
-void pickInChooser(platform::ScriptedModalLoop& modal, const QString& folder, const QString& file) {
+void pickInChooser(test_support::ScriptedModalLoop& modal, const QString& folder, const QString& file) {
     modal.script.push_back([folder, file](platform::Form& form) {
         auto& chooser = static_cast<pendix::frmLevelauswahl&>(form);
         chooser.dirVerzeichnisse.setPath(folder);

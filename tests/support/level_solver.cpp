@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 
-namespace pendix::solver {
+namespace pendix::game::solver {
 namespace {
 
 // Everything of a drive's state that decides its future (the counter does not).
@@ -94,4 +94,4 @@ std::optional<Plan> solve(const Level& level) {
     return std::nullopt;
 }
 
-}  // namespace pendix::solver
+}  // namespace pendix::game::solver

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "game/car_step.h"
-#include "game/level_reader.h"
+#include "game/rules/car_step.h"
+#include "game/rules/level_reader.h"
 
-namespace pendix::solver {
+namespace pendix::game::solver {
 
 enum class Key { None, Left, Right };  // nothing, "4" (TurnLeft), "6" (TurnRight)
 
@@ -29,4 +29,4 @@ Car pressed(Car car, Key key);
 // Fewest ticks, then fewest key presses; nullopt when no plan wins.
 std::optional<Plan> solve(const Level& level);
 
-}  // namespace pendix::solver
+}  // namespace pendix::game::solver

@@ -4,7 +4,7 @@
 // damaged-data tests of every program use them.
 #include "platform/services/qt_services.h"
 #include "tests/support/damaged_file.h"
-#include "platform/services/test_services.h"
+#include "tests/support/test_services.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@
 
 namespace test_support {
 
-class ServicesWithRealViewers : public platform::ScopedTestServices {
+class ServicesWithRealViewers : public test_support::ScopedTestServices {
 public:
     platform::HelpViewer& helpViewer() override { return realHelp; }
     platform::WavePlayer& wavePlayer() override { return realWaves; }

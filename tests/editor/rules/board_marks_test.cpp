@@ -1,7 +1,7 @@
 // The marks the editor's board keeps on its overlays: the Target mark and the
 // one-step turn of a direction.
-#include "editor/direction_step.h"
-#include "editor/target_mark.h"
+#include "editor/rules/direction_step.h"
+#include "editor/rules/target_mark.h"
 
 #include <gtest/gtest.h>
 

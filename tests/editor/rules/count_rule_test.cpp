@@ -1,5 +1,5 @@
 // Which count boxes a board cell's tag adds to.
-#include "editor/count_rule.h"
+#include "editor/rules/count_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The editor's reading of a level file's lines: what each cell line draws and
 // keeps, the links' overlays, the car and the end marker.
-#include "editor/loaded_level.h"
+#include "editor/rules/loaded_level.h"
 
 #include <gtest/gtest.h>
 

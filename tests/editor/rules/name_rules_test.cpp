@@ -1,5 +1,5 @@
 // Which typed file names and level names the editor takes.
-#include "editor/name_rules.h"
+#include "editor/rules/name_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -7,13 +7,14 @@
 #include <set>
 #include <sstream>
 
-#include "game/car_step.h"
-#include "game/level_reader.h"
+#include "game/rules/car_step.h"
+#include "game/rules/level_reader.h"
 #include "installer/level_source.h"
 #include "shared/level_format/level_writer.h"
 #include "tests/support/level_solver.h"
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

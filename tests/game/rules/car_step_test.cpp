@@ -1,8 +1,9 @@
-#include "game/car_step.h"
+#include "game/rules/car_step.h"
 
 #include <gtest/gtest.h>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/driving_rules.h"
+#include "game/rules/driving_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <vector>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

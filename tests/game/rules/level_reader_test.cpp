@@ -1,10 +1,11 @@
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 using namespace pendix;
+using namespace pendix::game;
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "shared/tile_catalogue.h"
 
-namespace pendix {
+namespace pendix::game {
 
 // The board tag of a cell as the level reader made it (raw bytes, so a 7-character
 // tag stays 7 characters).
@@ -44,4 +44,4 @@ struct DriveDecision {
 
 DriveDecision decideMove(const Car& car, const TagLookup& tags);
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -1,8 +1,8 @@
-#include "game/driving_rules.h"
+#include "game/rules/driving_rules.h"
 
 #include <optional>
 
-namespace pendix {
+namespace pendix::game {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -125,4 +125,4 @@ DriveDecision decideMove(const Car& car, const TagLookup& tags) {
     return d;
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -1,4 +1,4 @@
-#include "editor/target_mark.h"
+#include "editor/rules/target_mark.h"
 
 #include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"

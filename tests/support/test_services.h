@@ -2,7 +2,7 @@
 // Recording doubles of every service, for tests. Each records what was asked and
 // gives scripted answers; none shows a window, plays, starts or ends anything.
 //
-//     platform::ScopedTestServices fakes;          // installed until the end of the scope
+//     test_support::ScopedTestServices fakes;      // installed until the end of the scope
 //     fakes.modal.script.push_back([](platform::Form& f) { /* the user clicks in f */ });
 //     window.cmdOk.click();
 //     EXPECT_EQ(fakes.messages.shown.at(0).title, "Fehler!");
@@ -12,9 +12,9 @@
 #include <functional>
 #include <vector>
 
-namespace platform {
+namespace test_support {
 
-class RecordingMessageBox : public MessageBoxService {
+class RecordingMessageBox : public platform::MessageBoxService {
 public:
     struct Shown {
         QString text;
@@ -26,7 +26,7 @@ public:
     int show(const QString& text, int style, const QString& title) override;
 };
 
-class RecordingInputBox : public InputBoxService {
+class RecordingInputBox : public platform::InputBoxService {
 public:
     struct Asked {
         QString prompt;
@@ -38,20 +38,20 @@ public:
     QString ask(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
 
-class RecordingHelpViewer : public HelpViewer {
+class RecordingHelpViewer : public platform::HelpViewer {
 public:
     struct Shown {
         QString file;
         int command;
-        HelpAsker asker;
+        platform::HelpAsker asker;
     };
     std::vector<Shown> shown;
-    void show(const QString& file, int command, const HelpAsker& asker) override {
+    void show(const QString& file, int command, const platform::HelpAsker& asker) override {
         shown.push_back({file, command, asker});
     }
 };
 
-class RecordingWavePlayer : public WavePlayer {
+class RecordingWavePlayer : public platform::WavePlayer {
 public:
     struct Operation {
         QString name;   // "FileName", "DeviceType", or the command: "Close", "Open", "Play"
@@ -66,7 +66,7 @@ public:
     void command(const QString& command) override { operations.push_back({command, {}}); }
 };
 
-class RecordingProgramStarter : public ProgramStarter {
+class RecordingProgramStarter : public platform::ProgramStarter {
 public:
     std::vector<QString> started;
     bool answer = true;
@@ -76,7 +76,7 @@ public:
     }
 };
 
-class RecordingLinkOpener : public LinkOpener {
+class RecordingLinkOpener : public platform::LinkOpener {
 public:
     std::vector<QString> opened;  // exactly as passed
     bool open(const QString& link) override {
@@ -85,13 +85,13 @@ public:
     }
 };
 
-class RecordingProgramEnder : public ProgramEnder {
+class RecordingProgramEnder : public platform::ProgramEnder {
 public:
     int ends = 0;  // the window's code goes on after end() in a test: check what it does next
     void end() override { ++ends; }
 };
 
-class RecordingScreenCursor : public ScreenCursor {
+class RecordingScreenCursor : public platform::ScreenCursor {
 public:
     enum class Call { Wait, Default };
     std::vector<Call> calls;
@@ -109,17 +109,17 @@ public:
 
 // Instead of spinning an event loop, a modal showing shows the form and runs the
 // next scripted "user" with it, then returns: the test decides what the user does.
-class ScriptedModalLoop : public ModalLoop {
+class ScriptedModalLoop : public platform::ModalLoop {
 public:
-    std::vector<Form*> shownModal;                    // every form shown modally, in order
-    std::deque<std::function<void(Form&)>> script;    // taken in turn; none left: return at once
-    std::vector<QString> popups;                      // caption of every menu popped up
-    std::function<void(MenuItem&)> popupChoice;       // the user's choice in a pop-up (may be empty)
-    void runModal(Form& form) override;
-    void popupMenu(MenuItem& menu) override;
+    std::vector<platform::Form*> shownModal;                  // every form shown modally, in order
+    std::deque<std::function<void(platform::Form&)>> script;  // taken in turn; none left: return at once
+    std::vector<QString> popups;                              // caption of every menu popped up
+    std::function<void(platform::MenuItem&)> popupChoice;     // the user's choice in a pop-up (may be empty)
+    void runModal(platform::Form& form) override;
+    void popupMenu(platform::MenuItem& menu) override;
 };
 
-class TestServices : public Services {
+class TestServices : public platform::Services {
 public:
     RecordingMessageBox messages;
     RecordingInputBox inputs;
@@ -131,27 +131,27 @@ public:
     RecordingScreenCursor cursor;
     ScriptedModalLoop modal;
 
-    MessageBoxService& messageBox() override { return messages; }
-    InputBoxService& inputBox() override { return inputs; }
-    HelpViewer& helpViewer() override { return help; }
-    WavePlayer& wavePlayer() override { return waves; }
-    ProgramStarter& programStarter() override { return programs; }
-    LinkOpener& linkOpener() override { return links; }
-    ProgramEnder& programEnder() override { return ender; }
-    ScreenCursor& screenCursor() override { return cursor; }
-    ModalLoop& modalLoop() override { return modal; }
+    platform::MessageBoxService& messageBox() override { return messages; }
+    platform::InputBoxService& inputBox() override { return inputs; }
+    platform::HelpViewer& helpViewer() override { return help; }
+    platform::WavePlayer& wavePlayer() override { return waves; }
+    platform::ProgramStarter& programStarter() override { return programs; }
+    platform::LinkOpener& linkOpener() override { return links; }
+    platform::ProgramEnder& programEnder() override { return ender; }
+    platform::ScreenCursor& screenCursor() override { return cursor; }
+    platform::ModalLoop& modalLoop() override { return modal; }
 };
 
 // Installs a fresh set of doubles for its lifetime and puts back the set before.
 class ScopedTestServices : public TestServices {
 public:
-    ScopedTestServices() : previous_(installServices(this)) {}
-    ~ScopedTestServices() override { installServices(previous_); }
+    ScopedTestServices() : previous_(platform::installServices(this)) {}
+    ~ScopedTestServices() override { platform::installServices(previous_); }
     ScopedTestServices(const ScopedTestServices&) = delete;
     ScopedTestServices& operator=(const ScopedTestServices&) = delete;
 
 private:
-    Services* previous_;
+    platform::Services* previous_;
 };
 
-}  // namespace platform
+}  // namespace test_support

@@ -1,18 +1,18 @@
-#include "test_services.h"
+#include "tests/support/test_services.h"
 
 #include "platform/controls/menu_item.h"
 #include "platform/form.h"
 
-namespace platform {
+namespace test_support {
 namespace {
 
 int firstButtonOf(int style) {
     switch (style & 7) {
-    case MsgBoxStyle::AbortRetryIgnore: return MsgBoxResult::Abort;
-    case MsgBoxStyle::YesNoCancel:
-    case MsgBoxStyle::YesNo: return MsgBoxResult::Yes;
-    case MsgBoxStyle::RetryCancel: return MsgBoxResult::Retry;
-    default: return MsgBoxResult::Ok;
+    case platform::MsgBoxStyle::AbortRetryIgnore: return platform::MsgBoxResult::Abort;
+    case platform::MsgBoxStyle::YesNoCancel:
+    case platform::MsgBoxStyle::YesNo: return platform::MsgBoxResult::Yes;
+    case platform::MsgBoxStyle::RetryCancel: return platform::MsgBoxResult::Retry;
+    default: return platform::MsgBoxResult::Ok;
     }
 }
 
@@ -44,7 +44,7 @@ std::vector<QString> RecordingWavePlayer::played() const {
     return files;
 }
 
-void ScriptedModalLoop::runModal(Form& form) {
+void ScriptedModalLoop::runModal(platform::Form& form) {
     shownModal.push_back(&form);
     form.show();
     if (script.empty()) return;
@@ -53,9 +53,9 @@ void ScriptedModalLoop::runModal(Form& form) {
     user(form);
 }
 
-void ScriptedModalLoop::popupMenu(MenuItem& menu) {
+void ScriptedModalLoop::popupMenu(platform::MenuItem& menu) {
     popups.push_back(menu.caption());
     if (popupChoice) popupChoice(menu);
 }
 
-}  // namespace platform
+}  // namespace test_support

@@ -1,9 +1,9 @@
-#include "game/level_reader.h"
+#include "game/rules/level_reader.h"
 
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
 
-namespace pendix {
+namespace pendix::game {
 namespace {
 
 LevelRead failure(LevelError error, std::string message) {
@@ -62,4 +62,4 @@ LevelRead readLevel(std::span<const std::string> lines) { return boardOf(readLev
 
 LevelRead readLevelBytes(std::string_view bytes) { return boardOf(readLevelLinesBytes(bytes)); }
 
-}  // namespace pendix
+}  // namespace pendix::game

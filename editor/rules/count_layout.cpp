@@ -1,4 +1,4 @@
-#include "editor/count_layout.h"
+#include "editor/rules/count_layout.h"
 
 #include <algorithm>
 #include <array>

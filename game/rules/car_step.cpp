@@ -1,10 +1,10 @@
-#include "game/car_step.h"
+#include "game/rules/car_step.h"
 
 #include <optional>
 
 #include "shared/level_format/transporter_text.h"
 
-namespace pendix {
+namespace pendix::game {
 namespace {
 
 void transport(CarStep& step, const TransporterText& link) {
@@ -71,4 +71,4 @@ CarStep stepCar(const DriveState& state, const TagLookup& tags) {
     return step;
 }
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -1,4 +1,4 @@
-#include "editor/count_rule.h"
+#include "editor/rules/count_rule.h"
 
 #include "platform/text/numeric_value.h"
 #include "shared/level_format/transporter_text.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "game/driving_rules.h"
+#include "game/rules/driving_rules.h"
 #include "shared/data_paths.h"
 
-namespace pendix {
+namespace pendix::game {
 
 struct DriveState {
     Car car;
@@ -44,4 +44,4 @@ struct CarStep {
 
 CarStep stepCar(const DriveState& state, const TagLookup& tags);
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -12,7 +12,7 @@
 #include "shared/level_format/level_lines.h"
 #include "shared/tile_catalogue.h"
 
-namespace pendix {
+namespace pendix::game {
 
 struct LevelCell {
     std::string picture;    // data path of the tile ("\bmp\StrasOU.bmp"), "" for none
@@ -50,4 +50,4 @@ LevelRead readLevelBytes(std::string_view bytes);
 // One cell line as the board shows it.
 LevelCell readCell(std::string_view line);
 
-}  // namespace pendix
+}  // namespace pendix::game

@@ -1,4 +1,4 @@
-#include "editor/palette_layout.h"
+#include "editor/rules/palette_layout.h"
 
 namespace pendix::editor {
 namespace {

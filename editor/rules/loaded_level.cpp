@@ -1,8 +1,8 @@
-#include "editor/loaded_level.h"
+#include "editor/rules/loaded_level.h"
 
 #include <optional>
 
-#include "editor/target_mark.h"
+#include "editor/rules/target_mark.h"
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "editor/name_rules.h"
+#include "editor/rules/name_rules.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/direction_step.h"
+#include "editor/rules/direction_step.h"
 
 #include "shared/tile_catalogue.h"
 

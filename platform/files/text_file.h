@@ -2,7 +2,7 @@
 // Sequential text files: read a file's first lines within a bound as raw lines,
 // write lines with CR LF. Paths are resolved without regard to letter case (see
 // paths.h).
-#include "platform/file_reading.h"
+#include "platform/files/file_reading.h"
 
 #include <QString>
 
