@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "shared/level_format/transporter_text.h"
@@ -146,12 +147,13 @@ private:
                 cell.clear();
                 continue;
             }
+            std::string text(token);
             int code = 0;
             const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), code);
             if (token.size() != 3 || ec != std::errc{} || end != token.data() + 3 || !isTileCode(code))
-                return fail("\"" + std::string(token) + "\" in Spalte " + std::to_string(column + 1) +
+                return fail("\"" + text + "\" in Spalte " + std::to_string(column + 1) +
                             " ist weder \"...\" noch ein Kachelcode.");
-            cell = std::string(token);
+            cell = std::move(text);
         }
         ++boardRowsRead_;
         return true;
