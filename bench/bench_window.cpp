@@ -25,8 +25,7 @@ pendix::game::frmHaupt& shownWindow() {
 }  // namespace
 
 ShownGame::ShownGame()
-    : window(shownWindow()),
-      fullBoardLevel(writeFullBoardLevel(levels_.path())),
+    : window(shownWindow()), fullBoardLevel(writeFullBoardLevel(levels_.path())),
       loopLevel(writeLoopLevel(levels_.path())) {
     paintAndSync();
 }

@@ -56,7 +56,8 @@ void EditorPlaceTile(benchmark::State& state) {
             test_support::leftClick(window.cmd(cell));
             bench::paintAndSync();
         });
-        if (window.cmd(cell).tag() != QString::number(pendix::kFirstStreet + tool)) state.SkipWithError("the click placed nothing");
+        if (window.cmd(cell).tag() != QString::number(pendix::kFirstStreet + tool))
+            state.SkipWithError("the click placed nothing");
     }
     bench::reportMs(state, "place_ms", totalNs);
 }

@@ -66,7 +66,8 @@ void frmHaupt::StepCar() {
 void frmHaupt::playWave(std::string_view wave) {
     if (!mnuSound1.checked()) return;
     MMControl.setCommand(QStringLiteral("Close"));
-    MMControl.setFileName(platform::programFolder() + QString::fromUtf8(wave.data(), static_cast<qsizetype>(wave.size())));
+    MMControl.setFileName(platform::programFolder() +
+                          QString::fromUtf8(wave.data(), static_cast<qsizetype>(wave.size())));
     MMControl.setDeviceType(QStringLiteral("WaveAudio"));
     MMControl.setCommand(QStringLiteral("Open"));
     MMControl.setCommand(QStringLiteral("Play"));

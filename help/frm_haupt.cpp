@@ -9,7 +9,9 @@
 
 namespace pendix::hilfe {
 
-frmHaupt::frmHaupt() { Liste.onClick = [this] { Liste_Click(); }; }
+frmHaupt::frmHaupt() {
+    Liste.onClick = [this] { Liste_Click(); };
+}
 
 void frmHaupt::design() {
     setCaption(QStringLiteral("Hilfe"));

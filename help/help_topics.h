@@ -24,7 +24,7 @@ inline constexpr std::array<HelpTopic, 5> kHelpTopics{{
 // The topic of a list index; nullptr for any index outside the list (-1: nothing selected).
 constexpr const HelpTopic* helpTopicAt(int index) {
     return index >= 0 && index < static_cast<int>(kHelpTopics.size()) ? &kHelpTopics[static_cast<std::size_t>(index)]
-                                                                       : nullptr;
+                                                                      : nullptr;
 }
 
 }  // namespace pendix::hilfe

@@ -15,7 +15,7 @@
 namespace pendix::installer {
 
 struct ListedFolder {
-    QString header;      // "\bmp\deko\" as the file list writes it
+    QString header;     // "\bmp\deko\" as the file list writes it
     QStringList names;  // in the order they were written
 };
 

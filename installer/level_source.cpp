@@ -119,7 +119,8 @@ private:
             return true;
         }
         if (key == "board") {
-            if (!value.empty()) return fail("nach \"board:\" folgen die Zeilen des Spielfelds, nichts in derselben Zeile.");
+            if (!value.empty())
+                return fail("nach \"board:\" folgen die Zeilen des Spielfelds, nichts in derselben Zeile.");
             boardRowsRead_ = 0;
             return true;
         }

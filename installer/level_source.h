@@ -11,7 +11,7 @@
 namespace pendix {
 
 struct LevelSource {
-    std::string name;                          // UTF-8
+    std::string name;                           // UTF-8
     std::array<std::string, kCellCount> cells;  // each cell's level-file line: "", "101", "9120451"
     int start = 0;
     int startDirection = 0;

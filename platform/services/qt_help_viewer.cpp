@@ -35,8 +35,10 @@ QString noticeFor(FileFailure failure, const std::string& bytes, const QString& 
     case FileFailure::Missing: return QStringLiteral("Die Hilfedatei „%1“ wurde nicht gefunden.").arg(file);
     case FileFailure::IsFolder:
         return QStringLiteral("Die Hilfedatei „%1“ ist ein Ordner, keine gewöhnliche Datei.").arg(file);
-    case FileFailure::IsPipe: return QStringLiteral("Die Hilfedatei „%1“ ist eine Pipe, keine gewöhnliche Datei.").arg(file);
-    case FileFailure::IsDevice: return QStringLiteral("Die Hilfedatei „%1“ ist ein Gerät, keine gewöhnliche Datei.").arg(file);
+    case FileFailure::IsPipe:
+        return QStringLiteral("Die Hilfedatei „%1“ ist eine Pipe, keine gewöhnliche Datei.").arg(file);
+    case FileFailure::IsDevice:
+        return QStringLiteral("Die Hilfedatei „%1“ ist ein Gerät, keine gewöhnliche Datei.").arg(file);
     case FileFailure::TooLong:
         return QStringLiteral("Die Hilfedatei „%1“ ist länger als %2 Bytes und wird nicht gelesen.")
             .arg(file)

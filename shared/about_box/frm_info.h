@@ -42,7 +42,8 @@ public:
     const ProductTitle& productTitle() const { return productTitle_; }
 
     platform::Label Label1;  // the product title
-    platform::ControlArray<platform::Label> lbl;  // 0 version, 1 web link, 2 mail link, 3..7 contact, 25 freeware, 26 disclaimer
+    // 0 version, 1 web link, 2 mail link, 3..7 contact, 25 freeware, 26 disclaimer
+    platform::ControlArray<platform::Label> lbl;
     platform::Label lblCopyright;
     platform::Label lblAutor;
     platform::CommandButton cmdOk;

@@ -72,15 +72,14 @@ void frmDateiLst::design() {
     place(lblIAdiPvD, {4560, 2280, 1575, 255}).setToolTip(countTip);
 
     const QString sizeTip = QStringLiteral("Hier erfahren sie die Insgesamte Programmgröße.");
-    place(lblInsgesmmteProgrammgröße, {240, 2520, 4215, 255})
-        .setCaption(QStringLiteral("Insgesamte Programmgröße:"));
+    place(lblInsgesmmteProgrammgröße, {240, 2520, 4215, 255}).setCaption(QStringLiteral("Insgesamte Programmgröße:"));
     lblInsgesmmteProgrammgröße.setToolTip(sizeTip);
     place(lblIP, {4560, 2520, 1575, 255}).setToolTip(sizeTip);
 
     // The captions get the room that the installed font needs; the two totals
     // keep their right edge and stand clear of the longer caption.
-    for (platform::Label* caption : {&lblGröße, &lblErstelltam, &lblInsgesamteAnzahlderimProgrammverwendetenDateien,
-                                     &lblInsgesmmteProgrammgröße})
+    for (platform::Label* caption :
+         {&lblGröße, &lblErstelltam, &lblInsgesamteAnzahlderimProgrammverwendetenDateien, &lblInsgesmmteProgrammgröße})
         widenToFitCaption(*caption);
     const int captionEnd = std::max(lblInsgesamteAnzahlderimProgrammverwendetenDateien.left() +
                                         lblInsgesamteAnzahlderimProgrammverwendetenDateien.width(),

@@ -6,10 +6,11 @@
 #include "platform/paths.h"
 #include "platform/services/services.h"
 
-
 namespace pendix {
 
-frmBeginn::frmBeginn() { cmdOk.onClick = [this] { cmdOk_Click(); }; }
+frmBeginn::frmBeginn() {
+    cmdOk.onClick = [this] { cmdOk_Click(); };
+}
 
 QString frmBeginn::installerPath() { return platform::programFolder() + QStringLiteral("\\tavrik.exe"); }
 

@@ -13,9 +13,7 @@ int drawnTileCode(double value) {
     return isTileCode(code) ? code : 0;
 }
 
-bool isPlainStreetValue(double value) {
-    return isPlainStreet(drawnTileCode(value));
-}
+bool isPlainStreetValue(double value) { return isPlainStreet(drawnTileCode(value)); }
 
 DrawnLine drawnLine(std::string_view line) {
     DrawnLine drawn;

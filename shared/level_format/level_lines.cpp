@@ -37,7 +37,8 @@ LevelLinesRead readLevelLines(std::span<const std::string> lines) {
         const char* meaning;
         std::int16_t value = 0;
     };
-    std::array<Number, 3> numbers{{{kStartLine, "Startposition"}, {kDirectionLine, "Startrichtung"}, {kEndLine, "Zielposition"}}};
+    std::array<Number, 3> numbers{
+        {{kStartLine, "Startposition"}, {kDirectionLine, "Startrichtung"}, {kEndLine, "Zielposition"}}};
     for (Number& number : numbers) {
         const double value = platform::numericValue(lines[static_cast<std::size_t>(number.line - 1)]);
         const std::optional<std::int16_t> whole = platform::toInt16(value);

@@ -13,7 +13,8 @@ class BuiltInLevelsTest : public LevelFilesTest {};
 
 TEST_F(BuiltInLevelsTest, EachSavedAgainGivesTheInstallersBytes) {
     for (int n = 1; n <= 9; ++n) {
-        const QByteArray installed = fileBytes(platform::programFolder() + QStringLiteral("/lev1-9/level%1.lev").arg(n));
+        const QByteArray installed =
+            fileBytes(platform::programFolder() + QStringLiteral("/lev1-9/level%1.lev").arg(n));
         ASSERT_EQ(installed.size() > 0, true) << n;
         // The chooser lists "*.lvl" only: the level is offered under that ending.
         const QString source = QStringLiteral("level%1.lvl").arg(n);
@@ -31,7 +32,8 @@ TEST_F(BuiltInLevelsTest, TheTemplateLoadsAsTheEditorsFormOfItsBytes) {
     editor.mnuNeu.click();
     // It has no start, so it cannot be saved as it stands; what a save would write is its own bytes.
     std::array<std::string, pendix::kCellCount> cells;
-    for (int i = 0; i < pendix::kCellCount; ++i) cells[static_cast<std::size_t>(i)] = platform::toCp1252(editor.cmd(i).tag());
+    for (int i = 0; i < pendix::kCellCount; ++i)
+        cells[static_cast<std::size_t>(i)] = platform::toCp1252(editor.cmd(i).tag());
     EXPECT_EQ(QByteArray::fromStdString(pendix::levelFileBytes(platform::toCp1252(editor.LevelName), cells,
                                                                editor.StartPos, editor.StartDir, editor.EndPos)),
               installed);

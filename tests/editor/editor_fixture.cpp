@@ -5,7 +5,6 @@
 #include "platform/application.h"
 #include "platform/main_form.h"
 
-
 namespace editor_test {
 
 EditorTest::EditorTest() : editor(platform::instance<pendix::editor::frmHaupt>()) {

@@ -109,8 +109,8 @@ TEST_F(DriveTest, EachStepPlaysItsWaveThroughTheFiveOperations) {
     game.tmeWeiter.fire();
     const QString wave = platform::programFolder() + "\\wav\\gerade.wav";
     EXPECT_EQ(fakes.waves.operations,
-              (std::vector<Operation>{{"Close", {}}, {"FileName", wave}, {"DeviceType", "WaveAudio"}, {"Open", {}},
-                                      {"Play", {}}}));
+              (std::vector<Operation>{
+                  {"Close", {}}, {"FileName", wave}, {"DeviceType", "WaveAudio"}, {"Open", {}}, {"Play", {}}}));
 
     game.mnuSound1.setChecked(false);
     fakes.waves.operations.clear();

@@ -15,8 +15,6 @@
 #include <QListWidget>
 #include <QWidget>
 
-
-
 namespace hilfe_test {
 namespace {
 

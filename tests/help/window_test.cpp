@@ -11,8 +11,6 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
-
-
 namespace hilfe_test {
 namespace {
 

@@ -121,7 +121,8 @@ TEST_F(HostileFolder, EveryPathThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(result.unwritten.contains(root + "/lvlneu"));
     EXPECT_FALSE(result.unwritten.contains(root + "/lvlneu/blanko.lvl"));  // its folder is reported already
     EXPECT_TRUE(result.unwritten.contains(root + "/dateien.lst"));
-    EXPECT_TRUE(result.message.startsWith("Folgende Pfade konnten nicht geschrieben werden (")) << result.message.toStdString();
+    EXPECT_TRUE(result.message.startsWith("Folgende Pfade konnten nicht geschrieben werden ("))
+        << result.message.toStdString();
     EXPECT_TRUE(result.message.contains("\n  " + root + "/wav/kurve.wav\n"));
     EXPECT_EQ(readText(outside("datei")), "x");
 }

@@ -42,7 +42,8 @@ std::vector<Picture> everyPictureTheProgramsAskFor() {
     for (int kind = 1; kind <= kAnimationKinds; ++kind)
         for (int frame = 1; frame <= animationFrameCount(kind); ++frame)
             all.push_back({animationFrameBitmap(kind, frame), 40});
-    for (int n = 1; n <= 15; ++n) all.push_back({"\\ico\\auto" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".ico", 32});
+    for (int n = 1; n <= 15; ++n)
+        all.push_back({"\\ico\\auto" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".ico", 32});
     return all;
 }
 
@@ -116,7 +117,8 @@ TEST(WrittenFiles, EachFileIsWrittenOnceUnderOneSpelling) {
         lower.removeDuplicates();
         EXPECT_EQ(lower.size(), names.size()) << sub.toStdString();
     }
-    EXPECT_EQ(QDir(firstRun() + "/bmp").entryList(QDir::Files).size(), 77 + 11 + 24);  // street-like tiles, end markers, cars and arrows
+    EXPECT_EQ(QDir(firstRun() + "/bmp").entryList(QDir::Files).size(),
+              77 + 11 + 24);  // street-like tiles, end markers, cars and arrows
     EXPECT_EQ(QDir(firstRun() + "/bmp/deko/ani").entryList(QDir::Files).size(), 201);
 }
 
@@ -174,7 +176,8 @@ TEST(WrittenFiles, HelpPagesAreGermanHtmlWithTheirContent) {
         EXPECT_EQ(text.toUtf8(), html) << path << " is valid UTF-8";
         EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">")) << path;
         EXPECT_TRUE(text.contains("<html lang=\"de\">")) << path;
-        for (const char* phrase : phrases) EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << path << ": " << phrase;
+        for (const char* phrase : phrases)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << path << ": " << phrase;
     }
 }
 

@@ -149,7 +149,7 @@ TEST_F(FormTest, EveryLoadStartsFromTheDesignWhileTheFormsVariablesSurvive) {
     EXPECT_EQ(form.window(), nullptr);
     EXPECT_EQ(form.lblTitel.caption(), "geändert");  // an unloaded form's control keeps its last value
     EXPECT_EQ(form.lblTitel.widget(), nullptr);
-    form.lblTitel.setCaption("ohne Fenster");        // and may be written without a window
+    form.lblTitel.setCaption("ohne Fenster");  // and may be written without a window
 
     form.show();
     EXPECT_EQ(form.loads, 2);

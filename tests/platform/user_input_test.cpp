@@ -79,8 +79,7 @@ TEST_F(UserInputTest, LeftAndRightClicksPressAndReleaseTheButton) {
     test_support::leftClick(form.cmdFeld);
     test_support::rightClick(form.cmdFeld);
     EXPECT_EQ(form.events, (std::vector<std::string>{"lbl down 1", "lbl up 1", "lbl click", "lbl down 2", "lbl up 2",
-                                                      "cmd down 1", "cmd up 1", "cmd click", "cmd down 2",
-                                                      "cmd up 2"}));
+                                                     "cmd down 1", "cmd up 1", "cmd click", "cmd down 2", "cmd up 2"}));
 }
 
 TEST_F(UserInputTest, ADoubleClickFollowsTheFirstClick) {

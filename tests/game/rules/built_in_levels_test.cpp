@@ -34,8 +34,8 @@ BuiltIn builtInLevel(int number) {
     const std::optional<LevelSource> source = parseLevelSource(text.str(), &error);
     if (!source) ADD_FAILURE() << path << ": " << error;
     BuiltIn built{source.value_or(LevelSource{}), {}};
-    const LevelRead read = readLevelBytes(
-        levelFileBytes(built.source.name, built.source.cells, built.source.start, built.source.startDirection, built.source.end));
+    const LevelRead read = readLevelBytes(levelFileBytes(built.source.name, built.source.cells, built.source.start,
+                                                         built.source.startDirection, built.source.end));
     if (!read.ok()) ADD_FAILURE() << path << ": " << read.message;
     built.level = read.level;
     return built;
@@ -79,7 +79,8 @@ struct Side {
     int dRow;
     int dColumn;
 };
-constexpr Side kSides[] = {{ArmUp, ArmDown, -1, 0}, {ArmDown, ArmUp, 1, 0}, {ArmRight, ArmLeft, 0, 1}, {ArmLeft, ArmRight, 0, -1}};
+constexpr Side kSides[] = {
+    {ArmUp, ArmDown, -1, 0}, {ArmDown, ArmUp, 1, 0}, {ArmRight, ArmLeft, 0, 1}, {ArmLeft, ArmRight, 0, -1}};
 
 }  // namespace
 
