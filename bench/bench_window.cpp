@@ -1,10 +1,9 @@
 #include "bench_window.h"
 
 #include "bench_levels.h"
-#include "probe/window_system_sync.h"
-
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "probe/window_system_sync.h"
 #include "shared/tile_catalogue.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,6 @@
 // own. A player presses, before each tick, the key of the level's shortest
 // winning plan and, once the level is won, starts it again at once.
 #include "bench_window.h"
-
 #include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/data_paths.h"

@@ -3,12 +3,12 @@
 #include "game/frm_haupt.h"
 
 #include "game/rules/car_step.h"
-#include "shared/level_format/number_text.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/files/cp1252.h"
 #include "platform/text/numeric_value.h"
+#include "shared/level_format/number_text.h"
 
 namespace pendix::game {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The five help topics of the help launcher's list, in list order, with the
 // help file of the program folder that each opens.
+#include "shared/data_paths.h"
+
 #include <array>
 #include <string_view>
-
-#include "shared/data_paths.h"
 
 namespace pendix::hilfe {
 

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+
 #include <string_view>
 #include <vector>
 

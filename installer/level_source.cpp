@@ -1,12 +1,12 @@
 #include "installer/level_source.h"
 
+#include "shared/level_format/transporter_text.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <map>
 #include <utility>
 #include <vector>
-
-#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {

@@ -1,12 +1,12 @@
 #pragma once
 // The readable form in which the built-in levels are kept in the repository
 // (installer/levels/levelN.txt), and its translation into a level file.
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "shared/tile_catalogue.h"
 
 namespace pendix {
 

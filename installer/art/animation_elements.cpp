@@ -1,8 +1,8 @@
 // Animated fire, water, wind and sky: flag (3), campfire (4), fountain (5),
 // chimney smoke (8), sea waves (12), rain cloud (18), sun (19).
-#include <QPainterPath>
-
 #include "installer/art/animation_kinds.h"
+
+#include <QPainterPath>
 
 namespace pendix::installer::anim {
 

@@ -1,9 +1,9 @@
 #include "installer/art/car_art.h"
 
+#include "installer/art/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
-
-#include "installer/art/palette.h"
 
 namespace pendix::installer {
 namespace {

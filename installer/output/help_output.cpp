@@ -1,8 +1,8 @@
 #include "installer/output/help_output.h"
 
-#include <QFile>
-
 #include "shared/data_paths.h"
+
+#include <QFile>
 
 namespace pendix::installer {
 namespace {

@@ -1,13 +1,12 @@
 // The help viewer: our help files are HTML documents (named *.hlp), shown in a
 // modeless window from their beginning, beside the window that asked for them.
-#include "qt_services.h"
-
 #include "platform/files/file_reading.h"
 #include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/services/help_browser.h"
 #include "platform/services/help_folder.h"
 #include "platform/services/window_beside.h"
+#include "qt_services.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -5,14 +5,13 @@
 // program gives it before showing the box:
 //
 //     pendix::showAboutBox(pendix::gameProductTitle());   // the game's "Info"
-#include "shared/about_box/about_track.h"
-
 #include "platform/controls/command_button.h"
 #include "platform/controls/control_array.h"
 #include "platform/controls/label.h"
 #include "platform/controls/picture_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "shared/about_box/about_track.h"
 
 #include <QString>
 

@@ -1,16 +1,15 @@
 #include "frm_datei_lst.h"
 
-#include "shared/animation/icon_animation.h"
-#include "shared/caption_fit/caption_fit.h"
-#include "shared/data_paths.h"
-#include "shared/file_list/file_list_rules.h"
-
 #include "platform/application.h"
 #include "platform/files/cp1252.h"
 #include "platform/files/file_info.h"
 #include "platform/files/text_file.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
+#include "shared/animation/icon_animation.h"
+#include "shared/caption_fit/caption_fit.h"
+#include "shared/data_paths.h"
+#include "shared/file_list/file_list_rules.h"
 
 #include <algorithm>
 

@@ -1,10 +1,9 @@
 #include "frm_beginn.h"
 
-#include "shared/caption_fit/caption_fit.h"
-#include "shared/first_start/welcome_icon.h"
-
 #include "platform/paths.h"
 #include "platform/services/services.h"
+#include "shared/caption_fit/caption_fit.h"
+#include "shared/first_start/welcome_icon.h"
 
 namespace pendix {
 

@@ -1,9 +1,9 @@
 #include "shared/level_format/drawn_code.h"
 
-#include <cmath>
-
 #include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"
+
+#include <cmath>
 
 namespace pendix {
 

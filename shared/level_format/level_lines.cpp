@@ -1,13 +1,13 @@
 #include "shared/level_format/level_lines.h"
 
+#include "platform/text/line_split.h"
+#include "platform/text/numeric_value.h"
+#include "shared/level_format/number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
-
-#include "platform/text/line_split.h"
-#include "platform/text/numeric_value.h"
-#include "shared/level_format/number_text.h"
 
 namespace pendix {
 namespace {

@@ -1,7 +1,6 @@
 #include "board_fixture.h"
 
 #include "editor/rules/palette_layout.h"
-
 #include "tests/support/user_input.h"
 
 #include <QTest>

@@ -1,7 +1,6 @@
 // The nine built-in levels and the template, loaded in the editor and saved
 // again, give the bytes the installer wrote.
 #include "level_files_fixture.h"
-
 #include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "shared/level_format/level_writer.h"

@@ -1,13 +1,11 @@
 // The count window as it opens: its controls as designed, the pictures of all
 // 173 tiles, the focus, the timer, and boxes that only show.
-#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
-
+#include "platform/paths.h"
 #include "shared/tile_catalogue.h"
 #include "tests/support/design_check.h"
 #include "tests/support/program_folder.h"
-
-#include "platform/paths.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QFontMetrics>

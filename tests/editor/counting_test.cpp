@@ -1,10 +1,9 @@
 // Counting the editor's board: per tile, per family and in all; "Aktualisieren";
 // and when a count is made: at every opening, never when an open window is opened again.
-#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
-
 #include "editor/rules/palette_layout.h"
 #include "shared/tile_catalogue.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,22 +2,19 @@
 // named with an umlaut and saved through "Speichern unter", is opened by the
 // game through its level chooser and won with the solver's keys.
 #include "board_fixture.h"
-
 #include "editor/rules/palette_layout.h"
-
 #include "game/frm_haupt.h"
 #include "game/rules/level_reader.h"
+#include "platform/application.h"
+#include "platform/files/cp1252.h"
+#include "platform/main_form.h"
+#include "platform/paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "shared/level_file/level_file_io.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/level_solver.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/user_input.h"
-
-#include "platform/application.h"
-#include "platform/files/cp1252.h"
-#include "platform/main_form.h"
-#include "platform/paths.h"
 
 namespace editor_test {
 namespace {

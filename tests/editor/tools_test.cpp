@@ -1,7 +1,6 @@
 // Choosing a tool or a position mode, and turning the pages of the two paged palettes.
-#include "editor_fixture.h"
-
 #include "editor/rules/palette_layout.h"
+#include "editor_fixture.h"
 
 namespace editor_test {
 namespace {

@@ -1,8 +1,7 @@
 // The editor window as it opens: its controls, palettes, menus and first state,
 // and the animation of its palette.
-#include "editor_fixture.h"
-
 #include "editor/rules/palette_layout.h"
+#include "editor_fixture.h"
 #include "shared/tile_catalogue.h"
 
 #include <QAction>

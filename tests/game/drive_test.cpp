@@ -1,6 +1,5 @@
 // "Level - Start", the keys and the car step as the player meets them in the game.
 #include "game_window_fixture.h"
-
 #include "platform/paths.h"
 
 namespace game_test {

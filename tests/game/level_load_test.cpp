@@ -1,6 +1,5 @@
 // Loading a level onto the window's board, and what a file the game cannot use leaves.
 #include "game_window_fixture.h"
-
 #include "platform/paths.h"
 
 #include <QDir>

@@ -1,11 +1,9 @@
 // The speed dialog as "Einstellen" opens it: text and bar mirroring each other,
 // "Standart", "OK", "Abbrechen", the close box, and the paused car.
-#include "tests/support/design_check.h"
-#include "game_window_fixture.h"
-
 #include "game/frm_geschwindigkeit.h"
-
+#include "game_window_fixture.h"
 #include "platform/application.h"
+#include "tests/support/design_check.h"
 #include "tests/support/user_input.h"
 
 #include <QLineEdit>

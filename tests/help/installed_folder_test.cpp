@@ -1,11 +1,9 @@
 // The help launcher in a program folder as the installer fills it: the program
 // "Hilfe" lies beside the folder "hilfe", names that differ only in letter case.
-#include "tests/help/hilfe_fixture.h"
-
 #include "help/help_topics.h"
 #include "installer/install_data.h"
-
 #include "platform/paths.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,18 +1,19 @@
 // The installer in a program folder where things stand in the way: links are
 // replaced and never followed, folders and files in the way give room, nothing
 // outside the folder is written, and a path that cannot be written stops no other.
+#include "installed_run.h"
+#include "installer/data_folder.h"
+#include "installer/install_data.h"
+#include "installer/report_text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-
-#include "installer/data_folder.h"
-#include "installer/install_data.h"
-#include "installer/report_text.h"
-#include "installed_run.h"
 
 using namespace pendix::installer;
 using installer_test::entriesBelow;

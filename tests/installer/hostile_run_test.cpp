@@ -1,10 +1,11 @@
 // tavrik.exe itself in program folders where things stand in the way, and on a
 // "full disk" (see run_installer.cmake).
+#include "installed_run.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
-#include "installed_run.h"
+#include <gtest/gtest.h>
 
 using namespace installer_test;
 

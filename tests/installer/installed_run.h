@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
 #include <string_view>
 
 namespace installer_test {

@@ -1,10 +1,5 @@
 // The installer's parts on their own: the code page, the file-list writer, the
 // folder writer.
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include "installer/art/decoration_art.h"
 #include "installer/art/grass.h"
 #include "installer/cp1252.h"
@@ -12,6 +7,12 @@
 #include "installer/file_list.h"
 #include "installer/install_data.h"
 #include "shared/tile_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace pendix::installer;
 

@@ -1,16 +1,17 @@
 // What tavrik.exe wrote into a fresh program folder: every file a program can ask
 // for, found the way the programs find it, and readable as what it claims to be.
+#include "installed_run.h"
+#include "shared/tile_catalogue.h"
+
 #include <QDir>
 #include <QImage>
 #include <QtEndian>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "installed_run.h"
-#include "shared/tile_catalogue.h"
 
 using namespace pendix;
 using installer_test::findInFolder;

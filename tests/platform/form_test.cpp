@@ -1,3 +1,5 @@
+#include "platform/form.h"
+
 #include "platform/application.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/control_array.h"
@@ -7,7 +9,6 @@
 #include "platform/controls/picture_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
-#include "platform/form.h"
 #include "platform/main_form.h"
 #include "tests/support/printers.h"
 #include "tests/support/test_services.h"

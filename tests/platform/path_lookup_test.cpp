@@ -5,12 +5,12 @@
 #include "platform/picture.h"
 #include "tests/support/printers.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace platform;
 

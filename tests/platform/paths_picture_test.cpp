@@ -1,15 +1,16 @@
+#include "platform/paths.h"
+
 #include "platform/files/file_info.h"
 #include "platform/files/file_reading.h"
-#include "platform/paths.h"
 #include "platform/picture.h"
 #include "tests/support/printers.h"
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace platform;
 

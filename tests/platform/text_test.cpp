@@ -4,12 +4,12 @@
 #include "tests/support/file_size_limit.h"
 #include "tests/support/printers.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 

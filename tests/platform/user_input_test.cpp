@@ -1,4 +1,6 @@
 // The test kit's keys and mouse buttons reach the controls as the user's do.
+#include "tests/support/user_input.h"
+
 #include "platform/application.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/graphical_button.h"
@@ -8,7 +10,6 @@
 #include "platform/form.h"
 #include "tests/support/printers.h"
 #include "tests/support/test_services.h"
-#include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,8 @@
 // The about box: the circling cars, the version line, the links and the keys.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/about_box/frm_info.h"
-
 #include "platform/application.h"
+#include "shared/about_box/frm_info.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,10 +1,8 @@
 // The tile animation on plain button sets, the icon animation on real windows.
-#include "tests/game/game_window_fixture.h"
-
 #include "game/frm_geschwindigkeit.h"
-#include "shared/animation/tile_animation.h"
-
 #include "platform/application.h"
+#include "shared/animation/tile_animation.h"
+#include "tests/game/game_window_fixture.h"
 
 #include <QWidget>
 

@@ -1,11 +1,9 @@
 // The file-list dialog on list files of its own: entries, the folder and file
 // choice, the totals, and a list that is missing or breaks its rules.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/file_list/frm_datei_lst.h"
-
 #include "platform/application.h"
+#include "shared/file_list/frm_datei_lst.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,11 +1,9 @@
 // The level chooser as the game opens it: lists, path label, the answer in the
 // game window's Tag, hiding instead of closing, and "Neues Level öffnen".
-#include "tests/support/design_check.h"
-#include "tests/game/game_window_fixture.h"
-
-#include "shared/level_chooser/frm_levelauswahl.h"
-
 #include "platform/application.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
+#include "tests/game/game_window_fixture.h"
+#include "tests/support/design_check.h"
 #include "tests/support/user_input.h"
 
 #include <QDir>

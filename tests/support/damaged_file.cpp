@@ -1,8 +1,7 @@
 #include "tests/support/damaged_file.h"
 
-#include "tests/support/printers.h"
-
 #include "platform/paths.h"
+#include "tests/support/printers.h"
 
 #include <QDir>
 #include <QFile>

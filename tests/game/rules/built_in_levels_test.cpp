@@ -1,17 +1,17 @@
 // The nine levels that ship with the game, from their readable sources: each
 // reads as a level file, looks connected, is winnable, and asks more than the one
 // before it.
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <set>
-#include <sstream>
-
 #include "game/rules/car_step.h"
 #include "game/rules/level_reader.h"
 #include "installer/level_source.h"
 #include "shared/level_format/level_writer.h"
 #include "tests/support/level_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
 
 using namespace pendix;
 using namespace pendix::game;
