@@ -4,6 +4,8 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PROGDIR := $(BUILD)/Pendix
+# WERROR=ON turns compiler warnings into errors; once given, build/ keeps it until WERROR=OFF.
+WERROR  ?=
 
 .PHONY: all deps configure build layout run editor hilfe test test-whole bench fuzz soak clean
 
@@ -13,7 +15,7 @@ deps:
 	@tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(WERROR),-DPENDIX_WARNINGS_AS_ERRORS=$(WERROR)) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)

@@ -17,7 +17,8 @@ using Cells = test_support::LevelCells;
 QString write(const QString& folder, const QString& name, const std::string& title, const Cells& cells, int start,
               int direction, int end) {
     const QString path = QDir(folder).filePath(name);
-    return test_support::writeFile(path, test_support::levelFile(title, cells, start, direction, end)) ? path : QString();
+    return test_support::writeFile(path, test_support::levelFile(title, cells, start, direction, end)) ? path
+                                                                                                       : QString();
 }
 
 }  // namespace

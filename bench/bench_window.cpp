@@ -1,10 +1,9 @@
 #include "bench_window.h"
 
 #include "bench_levels.h"
-#include "probe/window_system_sync.h"
-
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "probe/window_system_sync.h"
 #include "shared/tile_catalogue.h"
 
 #include <QCoreApplication>
@@ -25,8 +24,7 @@ pendix::game::frmHaupt& shownWindow() {
 }  // namespace
 
 ShownGame::ShownGame()
-    : window(shownWindow()),
-      fullBoardLevel(writeFullBoardLevel(levels_.path())),
+    : window(shownWindow()), fullBoardLevel(writeFullBoardLevel(levels_.path())),
       loopLevel(writeLoopLevel(levels_.path())) {
     paintAndSync();
 }

@@ -4,7 +4,6 @@
 #include "bench_window.h"
 #include "figure_runs.h"
 #include "file_floor.h"
-
 #include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/level_file/level_file_io.h"

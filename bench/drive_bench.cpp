@@ -4,7 +4,6 @@
 // own. A player presses, before each tick, the key of the level's shortest
 // winning plan and, once the level is won, starts it again at once.
 #include "bench_window.h"
-
 #include "game/rules/level_reader.h"
 #include "platform/paths.h"
 #include "shared/data_paths.h"
@@ -25,7 +24,8 @@ namespace {
 constexpr int kMeasuredMs = 1000;
 
 std::optional<pendix::game::solver::Plan> levelNinePlan() {
-    const auto file = pendix::readLevelFileLines(platform::programFolder() + QString::fromStdString(pendix::builtInLevelPath(9)));
+    const auto file =
+        pendix::readLevelFileLines(platform::programFolder() + QString::fromStdString(pendix::builtInLevelPath(9)));
     if (!file.ok()) return std::nullopt;
     const auto read = pendix::game::readLevel(file.lines);
     if (!read.ok()) return std::nullopt;
@@ -128,7 +128,8 @@ void CarStepsThroughTimer(benchmark::State& state) {
     }
     game.window.tmeWeiter.setEnabled(false);
     const std::string shown = game.messages();
-    if (player.wins() == 0 || shown.find("verloren") != std::string::npos || shown.find("wo wollen") != std::string::npos)
+    if (player.wins() == 0 || shown.find("verloren") != std::string::npos ||
+        shown.find("wo wollen") != std::string::npos)
         state.SkipWithError(("the car did not win level 9: " + shown.substr(0, 300)).c_str());
     const double seconds = static_cast<double>(state.iterations()) * kMeasuredMs / 1000.0;
     state.counters["steps_per_s"] = steps / seconds;

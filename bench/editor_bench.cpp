@@ -3,12 +3,11 @@
 // changed is painted and on the screen. The editor's 100 ms animation is held
 // still, so that no tick of it falls into another figure (the game's tick has a
 // figure of its own).
+#include "editor/frm_voz.h"
+#include "editor/rules/palette_layout.h"
 #include "editor_window.h"
 #include "figure_runs.h"
 #include "file_floor.h"
-
-#include "editor/frm_voz.h"
-#include "editor/rules/palette_layout.h"
 #include "platform/application.h"
 #include "shared/data_paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
@@ -56,7 +55,8 @@ void EditorPlaceTile(benchmark::State& state) {
             test_support::leftClick(window.cmd(cell));
             bench::paintAndSync();
         });
-        if (window.cmd(cell).tag() != QString::number(pendix::kFirstStreet + tool)) state.SkipWithError("the click placed nothing");
+        if (window.cmd(cell).tag() != QString::number(pendix::kFirstStreet + tool))
+            state.SkipWithError("the click placed nothing");
     }
     bench::reportMs(state, "place_ms", totalNs);
 }

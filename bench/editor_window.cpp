@@ -1,12 +1,11 @@
 #include "editor_window.h"
 
 #include "bench_levels.h"
-#include "probe/window_system_sync.h"
-
 #include "editor/rules/loaded_level.h"
 #include "platform/application.h"
 #include "platform/main_form.h"
 #include "platform/paths.h"
+#include "probe/window_system_sync.h"
 #include "shared/level_file/level_file_io.h"
 #include "shared/level_format/level_lines.h"
 

@@ -4,7 +4,6 @@
 // the program's main window so that the level chooser answers into it, with the
 // recording doubles in place of message boxes, cursor and modal loop.
 #include "bench_window.h"
-
 #include "editor/frm_haupt.h"
 
 #include <QObject>

@@ -3,9 +3,9 @@
 // repetitions of them, the median of the repetitions reported.
 //
 //     BENCHMARK(EditorOpen)->Apply(bench::timedRuns<20>);
-#include <benchmark/benchmark.h>
-
 #include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
 
 namespace bench {
 

@@ -1,9 +1,9 @@
 #include "file_floor.h"
 
+#include <QElapsedTimer>
+
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <QElapsedTimer>
 
 namespace bench {
 

@@ -15,10 +15,10 @@ struct Goal {
     std::string figure;
     std::string counter;  // the figure's value
     std::string unit;
-    std::string peer;         // what it is measured against ("floor"); empty for none
-    std::string peerCounter;  // the peer's value, in the same unit
-    std::string ratioCounter; // empty: the goal is on the value itself
-    bool atMost = true;       // the value (or ratio) must not exceed the limit; else it must reach it
+    std::string peer;             // what it is measured against ("floor"); empty for none
+    std::string peerCounter;      // the peer's value, in the same unit
+    std::string ratioCounter;     // empty: the goal is on the value itself
+    bool atMost = true;           // the value (or ratio) must not exceed the limit; else it must reach it
     std::optional<double> limit;  // none: the figure is only printed
     // A second measure of the same figure, printed beside it but not judged
     // (the wall clock beside processor time): its name, value, peer's value and ratio.

@@ -3,9 +3,8 @@
 // platform when no display is given; `make bench` runs them under Xvfb as well.
 #include "bench_window.h"
 #include "goals.h"
-#include "start_bench.h"
-
 #include "platform/application.h"
+#include "start_bench.h"
 
 #include <QGuiApplication>
 

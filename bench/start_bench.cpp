@@ -3,8 +3,8 @@
 // size started the same way, and the program's peak memory over a short session.
 #include "start_bench.h"
 
-#include "programs.h"
 #include "process/program_run.h"
+#include "programs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -175,8 +175,7 @@ void frmHaupt::placeTile(int cell) {
     cmd(cell).setPicture(picture(tileBitmap(code)));
     if (isTileCode(code) && familyOf(code) == Family::Animation) AnimCells[static_cast<std::size_t>(cell)] = 1;
     cmd(cell).setTag(QString::number(code));
-    if (isTransporter(code))
-        SelectedCode = static_cast<std::int16_t>(kTargetChoice + cell);
+    if (isTransporter(code)) SelectedCode = static_cast<std::int16_t>(kTargetChoice + cell);
 }
 
 void frmHaupt::cmd_MouseUp(int index, int button, int, double, double) {

@@ -15,7 +15,8 @@ void frmHaupt::showPage(pendix::Family family, int page) {
     // Every switch reads its bitmaps again; one that is missing leaves its button empty, and the switch completes.
     const int shown = first ? kPageButtons : kSecondPageButtons;
     for (int k = 0; k < shown; ++k)
-        tools.buttons(k).setPicture(platform::loadPicture(tileBitmap(paletteCode(family, page, k), CurveSpelling::Palette)));
+        tools.buttons(k).setPicture(
+            platform::loadPicture(tileBitmap(paletteCode(family, page, k), CurveSpelling::Palette)));
     for (int k = kSecondPageButtons; k < kPageButtons; ++k) {
         if (!first) tools.buttons(k).setPicture({});
         tools.buttons(k).setVisible(first);

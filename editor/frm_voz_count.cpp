@@ -1,7 +1,8 @@
 // Counting the tiles on the editor's board into the count window's boxes. The
 // counts live only in the boxes' texts.
-#include "editor/frm_haupt.h"
 #include "editor/frm_voz.h"
+
+#include "editor/frm_haupt.h"
 #include "editor/rules/count_rule.h"
 #include "platform/application.h"
 #include "platform/files/cp1252.h"

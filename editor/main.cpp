@@ -1,6 +1,5 @@
 // The editor program.
 #include "editor/start.h"
-
 #include "platform/application.h"
 
 int main(int argc, char** argv) {

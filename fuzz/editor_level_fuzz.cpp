@@ -7,7 +7,6 @@
 // through. Loading what was written and saving again gives the same bytes, and the
 // game's level reader takes every written file without a crash.
 #include "fuzz/editor_session.h"
-
 #include "game/rules/level_reader.h"
 #include "shared/level_format/level_lines.h"
 

@@ -15,7 +15,6 @@
 // asks. A question asked again after a refusal is answered with Cancel.
 #include "fuzz/editor_session.h"
 #include "fuzz/tree_watch.h"
-
 #include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "shared/data_paths.h"

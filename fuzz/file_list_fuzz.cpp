@@ -3,6 +3,11 @@
 // listed, every listed file's length asked for below a small program folder and
 // added to the totals. Whatever the bytes, nothing may crash and the totals must
 // stay within the fields that show them.
+#include "platform/files/cp1252.h"
+#include "platform/files/file_info.h"
+#include "platform/text/line_split.h"
+#include "shared/file_list/file_list_rules.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -16,11 +21,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/files/cp1252.h"
-#include "platform/files/file_info.h"
-#include "platform/text/line_split.h"
-#include "shared/file_list/file_list_rules.h"
 
 namespace {
 

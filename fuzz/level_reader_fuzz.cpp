@@ -5,6 +5,16 @@
 // every cell the window would touch must lie on the board. The shared line layout
 // is also read as the editor reads it, saved by the shared writer and read again:
 // the same name, numbers and cell values must come back.
+#include "game/rules/level_reader.h"
+
+#include "game/rules/car_step.h"
+#include "platform/files/cp1252.h"
+#include "platform/text/line_split.h"
+#include "platform/text/numeric_value.h"
+#include "shared/level_format/level_lines.h"
+#include "shared/level_format/level_writer.h"
+#include "shared/level_format/number_text.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -12,15 +22,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "game/rules/car_step.h"
-#include "game/rules/level_reader.h"
-#include "platform/files/cp1252.h"
-#include "platform/text/line_split.h"
-#include "platform/text/numeric_value.h"
-#include "shared/level_format/level_lines.h"
-#include "shared/level_format/level_writer.h"
-#include "shared/level_format/number_text.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "frm_geschwindigkeit.h"
 
 #include "game/frm_haupt.h"
-#include "shared/animation/icon_animation.h"
-
 #include "platform/application.h"
 #include "platform/services/services.h"
 #include "platform/text/numeric_value.h"
+#include "shared/animation/icon_animation.h"
 
 #include <QWidget>
 

@@ -112,8 +112,8 @@ void frmHaupt::designMenus() {
         const char* caption;
         const char* shortcut;
     } help[] = {
-        {&mnuHilfe2, "Hilfe", "Ctrl+H"},     {&mnuObjekte, "Objekte", "Ctrl+O"},
-        {&mnuMenüsystem, "Menüsystem", "Ctrl+M"}, {&mnuInfo, "Info", "Ctrl+I"},
+        {&mnuHilfe2, "Hilfe", "Ctrl+H"},           {&mnuObjekte, "Objekte", "Ctrl+O"},
+        {&mnuMenüsystem, "Menüsystem", "Ctrl+M"},  {&mnuInfo, "Info", "Ctrl+I"},
         {&mnuDateiInfo, "Datei - Info", "Ctrl+D"},
     };
     for (const auto& entry : help) {

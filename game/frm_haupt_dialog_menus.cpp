@@ -1,9 +1,9 @@
 // The menu items that open the level chooser and the speed dialog.
-#include "game/frm_geschwindigkeit.h"
 #include "game/frm_haupt.h"
-#include "shared/level_chooser/frm_levelauswahl.h"
 
+#include "game/frm_geschwindigkeit.h"
 #include "platform/application.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
 
 namespace pendix::game {
 

@@ -1,13 +1,12 @@
 // The help, sound and info menus, the right-button pop-up and the first-start probe.
 #include "game/frm_haupt.h"
 
+#include "platform/services/services.h"
 #include "shared/about_box/frm_info.h"
 #include "shared/data_paths.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/first_start/first_start_probe.h"
 #include "shared/help/help_call.h"
-
-#include "platform/services/services.h"
 
 namespace pendix::game {
 

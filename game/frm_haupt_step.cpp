@@ -3,12 +3,12 @@
 #include "game/frm_haupt.h"
 
 #include "game/rules/car_step.h"
-#include "shared/level_format/number_text.h"
+#include "platform/files/cp1252.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
-#include "platform/files/cp1252.h"
 #include "platform/text/numeric_value.h"
+#include "shared/level_format/number_text.h"
 
 namespace pendix::game {
 
@@ -66,7 +66,8 @@ void frmHaupt::StepCar() {
 void frmHaupt::playWave(std::string_view wave) {
     if (!mnuSound1.checked()) return;
     MMControl.setCommand(QStringLiteral("Close"));
-    MMControl.setFileName(platform::programFolder() + QString::fromUtf8(wave.data(), static_cast<qsizetype>(wave.size())));
+    MMControl.setFileName(platform::programFolder() +
+                          QString::fromUtf8(wave.data(), static_cast<qsizetype>(wave.size())));
     MMControl.setDeviceType(QStringLiteral("WaveAudio"));
     MMControl.setCommand(QStringLiteral("Open"));
     MMControl.setCommand(QStringLiteral("Play"));

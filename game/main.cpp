@@ -1,6 +1,5 @@
 // The game program.
 #include "game/start.h"
-
 #include "platform/application.h"
 
 int main(int argc, char** argv) {

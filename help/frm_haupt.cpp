@@ -2,14 +2,15 @@
 
 #include "help/help_topics.h"
 #include "help/pictures/window_pictures.h"
+#include "platform/services/services.h"
 #include "shared/first_start/first_start_probe.h"
 #include "shared/help/help_call.h"
 
-#include "platform/services/services.h"
-
 namespace pendix::hilfe {
 
-frmHaupt::frmHaupt() { Liste.onClick = [this] { Liste_Click(); }; }
+frmHaupt::frmHaupt() {
+    Liste.onClick = [this] { Liste_Click(); };
+}
 
 void frmHaupt::design() {
     setCaption(QStringLiteral("Hilfe"));

@@ -1,10 +1,10 @@
 #pragma once
 // The five help topics of the help launcher's list, in list order, with the
 // help file of the program folder that each opens.
+#include "shared/data_paths.h"
+
 #include <array>
 #include <string_view>
-
-#include "shared/data_paths.h"
 
 namespace pendix::hilfe {
 
@@ -24,7 +24,7 @@ inline constexpr std::array<HelpTopic, 5> kHelpTopics{{
 // The topic of a list index; nullptr for any index outside the list (-1: nothing selected).
 constexpr const HelpTopic* helpTopicAt(int index) {
     return index >= 0 && index < static_cast<int>(kHelpTopics.size()) ? &kHelpTopics[static_cast<std::size_t>(index)]
-                                                                       : nullptr;
+                                                                      : nullptr;
 }
 
 }  // namespace pendix::hilfe

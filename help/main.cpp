@@ -1,6 +1,5 @@
 // The help launcher program.
 #include "help/start.h"
-
 #include "platform/application.h"
 
 int main(int argc, char** argv) {

@@ -9,13 +9,14 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+
 #include <string_view>
 #include <vector>
 
 namespace pendix::installer {
 
 struct ListedFolder {
-    QString header;      // "\bmp\deko\" as the file list writes it
+    QString header;     // "\bmp\deko\" as the file list writes it
     QStringList names;  // in the order they were written
 };
 

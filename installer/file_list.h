@@ -2,11 +2,12 @@
 // "\dateien.lst": one section per folder, each a header, its file lines and a
 // closing empty line; CR LF, Windows-1252. The program folder's own files stand
 // in a bracket section "[]".
+#include "installer/data_folder.h"
+
 #include <QByteArray>
 #include <QStringList>
-#include <vector>
 
-#include "installer/data_folder.h"
+#include <vector>
 
 namespace pendix::installer {
 

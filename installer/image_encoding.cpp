@@ -1,9 +1,9 @@
 #include "installer/image_encoding.h"
 
+#include "installer/little_endian.h"
+
 #include <QBuffer>
 #include <QImageWriter>
-
-#include "installer/little_endian.h"
 
 namespace pendix::installer {
 QByteArray bmpBytes(const QImage& image) {

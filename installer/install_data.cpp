@@ -1,11 +1,5 @@
 #include "installer/install_data.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
-#include <functional>
-#include <string>
-
 #include "installer/art/animation_art.h"
 #include "installer/art/car_art.h"
 #include "installer/art/decoration_art.h"
@@ -20,6 +14,13 @@
 #include "installer/sound/wave_synth.h"
 #include "shared/data_paths.h"
 #include "shared/tile_catalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <functional>
+#include <string>
 
 namespace pendix::installer {
 namespace {

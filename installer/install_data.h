@@ -10,8 +10,8 @@ namespace pendix::installer {
 
 struct InstallResult {
     bool ok = false;
-    QString message;         // German, one line per problem; empty on success
-    QStringList unwritten;   // every path that could not be written, "/" throughout
+    QString message;        // German, one line per problem; empty on success
+    QStringList unwritten;  // every path that could not be written, "/" throughout
 };
 
 // Writes every file it can; one that fails does not stop the others.

@@ -1,11 +1,12 @@
 #include "installer/level_source.h"
 
+#include "shared/level_format/transporter_text.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
-
-#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 namespace {
@@ -118,7 +119,8 @@ private:
             return true;
         }
         if (key == "board") {
-            if (!value.empty()) return fail("nach \"board:\" folgen die Zeilen des Spielfelds, nichts in derselben Zeile.");
+            if (!value.empty())
+                return fail("nach \"board:\" folgen die Zeilen des Spielfelds, nichts in derselben Zeile.");
             boardRowsRead_ = 0;
             return true;
         }
@@ -146,12 +148,13 @@ private:
                 cell.clear();
                 continue;
             }
+            std::string text(token);
             int code = 0;
             const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), code);
             if (token.size() != 3 || ec != std::errc{} || end != token.data() + 3 || !isTileCode(code))
-                return fail("\"" + std::string(token) + "\" in Spalte " + std::to_string(column + 1) +
+                return fail("\"" + text + "\" in Spalte " + std::to_string(column + 1) +
                             " ist weder \"...\" noch ein Kachelcode.");
-            cell = std::string(token);
+            cell = std::move(text);
         }
         ++boardRowsRead_;
         return true;

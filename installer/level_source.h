@@ -1,17 +1,17 @@
 #pragma once
 // The readable form in which the built-in levels are kept in the repository
 // (installer/levels/levelN.txt), and its translation into a level file.
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "shared/tile_catalogue.h"
-
 namespace pendix {
 
 struct LevelSource {
-    std::string name;                          // UTF-8
+    std::string name;                           // UTF-8
     std::array<std::string, kCellCount> cells;  // each cell's level-file line: "", "101", "9120451"
     int start = 0;
     int startDirection = 0;

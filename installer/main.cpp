@@ -1,15 +1,16 @@
 // tavrik.exe: writes every data file into the folder it lies in, then ends. What
 // it could not write it reports on the error output and, with a display, in a
 // message box; then it exits with 1.
+#include "installer/install_data.h"
+#include "installer/report_text.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
+
 #include <cstdio>
 #include <cstring>
-
-#include "installer/install_data.h"
-#include "installer/report_text.h"
 
 namespace {
 

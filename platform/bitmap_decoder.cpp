@@ -13,7 +13,8 @@ namespace {
 
 std::int32_t le32At(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
     return static_cast<std::int32_t>(value);
 }
 
@@ -45,7 +46,7 @@ void copyBgrRowPlain(const uchar* from, QRgb* to, std::int32_t width) {
 // it: 400 tiles a board load, and the rows are most of a picture's decoding. Each
 // step loads 16 bytes and uses 12, so it stops 4 bytes short of `end`.
 __attribute__((target("ssse3"))) void copyBgrRowShuffled(const uchar* from, QRgb* to, std::int32_t width,
-                                                          const uchar* end) {
+                                                         const uchar* end) {
     const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
     std::int32_t x = 0;
@@ -102,7 +103,8 @@ QImage decodePlainBitmap(std::string_view bytes) {
     const qsizetype line = image.bytesPerLine();
     for (int y = 0; y < rows; ++y) {
         const int stored = height < 0 ? y : rows - 1 - y;
-        const auto* from = reinterpret_cast<const uchar*>(bytes.data()) + offset + stride * static_cast<std::size_t>(stored);
+        const auto* from =
+            reinterpret_cast<const uchar*>(bytes.data()) + offset + stride * static_cast<std::size_t>(stored);
         copyBgrRow(from, reinterpret_cast<QRgb*>(pixels + line * y), width,
                    reinterpret_cast<const uchar*>(bytes.data()) + bytes.size());
     }

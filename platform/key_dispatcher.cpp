@@ -43,8 +43,8 @@ bool KeyDispatcher::eventFilter(QObject* object, QEvent* event) {
     else
         copy = std::make_unique<QKeyEvent>(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
                                            key->nativeVirtualKey(), key->nativeModifiers(),
-                                           fromCp1252(std::string(1, static_cast<char>(keyAscii))),
-                                           key->isAutoRepeat(), key->count());
+                                           fromCp1252(std::string(1, static_cast<char>(keyAscii))), key->isAutoRepeat(),
+                                           key->count());
     const QEvent* outer = handingOn_;
     handingOn_ = copy.get();
     QCoreApplication::sendEvent(widget, copy.get());

@@ -86,7 +86,9 @@ bool isRegularFile(const QString& path) {
 // (the last component) preferably a regular file.
 enum class Wanted { Folder, File };
 
-bool isWanted(const QString& path, Wanted wanted) { return wanted == Wanted::Folder ? isFolder(path) : isRegularFile(path); }
+bool isWanted(const QString& path, Wanted wanted) {
+    return wanted == Wanted::Folder ? isFolder(path) : isRegularFile(path);
+}
 
 // The entry of `folder` whose name equals `name` but for letter case. Of several,
 // one of the wanted kind before any other, the exact spelling first, then the
@@ -111,7 +113,8 @@ std::optional<QString> caseInsensitiveEntry(const QString& folder, const QString
                               : QString::fromUtf8(entryName.data(), static_cast<qsizetype>(entryName.size()))
                                         .compare(name, Qt::CaseInsensitive) == 0;
         if (!same || entryName == "." || entryName == "..") continue;
-        candidates.push_back({std::string(entryName), isWanted(joined(folder, QString::fromUtf8(entry->d_name)), wanted)});
+        candidates.push_back(
+            {std::string(entryName), isWanted(joined(folder, QString::fromUtf8(entry->d_name)), wanted)});
     }
     ::closedir(listing);
     if (candidates.empty()) return std::nullopt;

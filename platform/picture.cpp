@@ -36,7 +36,7 @@ public:
         picture.sourcePath_ = asked;
         if (QImage plain = decodePlainBitmap(*bytes); !plain.isNull()) {
             picture.pixmap_ = QPixmap::fromImage(std::move(plain));  // already in the screen's format: no copy
-            return picture;  // its icon is made when asked for
+            return picture;                                          // its icon is made when asked for
         }
         QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
         QBuffer buffer(&data);

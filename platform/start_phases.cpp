@@ -36,8 +36,9 @@ void StartPhases::mark(const char* step) {
     const std::int64_t monotonic = nanoseconds(CLOCK_MONOTONIC);
     const std::int64_t processor = nanoseconds(CLOCK_PROCESS_CPUTIME_ID);
     char line[200];
-    const int length = std::snprintf(line, sizeof line, "phase %s %" PRId64 " %" PRId64 " %ld %" PRId64 " %" PRId64 "\n",
-                                     step, monotonic, processor, pictures_, pictureMonotonicNs_, pictureProcessorNs_);
+    const int length =
+        std::snprintf(line, sizeof line, "phase %s %" PRId64 " %" PRId64 " %ld %" PRId64 " %" PRId64 "\n", step,
+                      monotonic, processor, pictures_, pictureMonotonicNs_, pictureProcessorNs_);
     // One write a line: lines from the program and from a library watching it never interleave.
     if (length > 0 && static_cast<std::size_t>(length) < sizeof line) {
         [[maybe_unused]] const ssize_t written = ::write(fd_, line, static_cast<std::size_t>(length));

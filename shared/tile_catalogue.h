@@ -56,7 +56,7 @@ std::string_view familyCaption(Family family);  // "Straßen", "Gesperrte Straß
 const std::vector<Family>& allFamilies();
 int familyFirstCode(Family family);
 int familyVariantCount(Family family);
-std::string itemCaption(int code);              // "Straße 1", "Gesperrte Straße 12", ...
+std::string itemCaption(int code);  // "Straße 1", "Gesperrte Straße 12", ...
 
 // The bitmap that shows a tile, or "" for a code outside the catalogue.
 std::string tileBitmap(int code, CurveSpelling spelling = CurveSpelling::Game);
@@ -88,7 +88,7 @@ std::string_view blockedShapeSuffix(int variant);
 
 // Animated tiles: kind 1..21 is code 800 + kind.
 inline constexpr int kAnimationKinds = 21;
-int animationFrameCount(int kind);                   // 0 for a kind outside 1..21
+int animationFrameCount(int kind);                      // 0 for a kind outside 1..21
 std::string animationFrameBitmap(int kind, int frame);  // "\bmp\deko\ani\Ani...bmp"
 
 // The editor's paging arrows: the exit arrows 4 and 3 (left, right) as the editor

@@ -37,7 +37,8 @@ std::vector<std::string> childEnvironment(const Launch& launch) {
     variables.push_back("QT_QPA_PLATFORM=xcb");  // a real window on the display
     variables.push_back(std::string(kProbeFdVariable) + '=' + std::to_string(kChildReportFd));
     variables.push_back(std::string(kProbeWindowVariable) + '=' + launch.windowTitle);
-    if (launch.startPhases) variables.push_back(std::string(kStartPhasesVariable) + '=' + std::to_string(kChildReportFd));
+    if (launch.startPhases)
+        variables.push_back(std::string(kStartPhasesVariable) + '=' + std::to_string(kChildReportFd));
     return variables;
 }
 
@@ -161,8 +162,7 @@ bool xdotool(const std::vector<std::string>& arguments) {
     const pid_t pid = spawn(std::move(argv), std::move(environment), {}, -1, true, error);
     if (pid < 0) return false;
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

@@ -15,9 +15,9 @@ namespace bench {
 struct Launch {
     std::string executable;  // full path
     std::vector<std::string> arguments;
-    std::string windowTitle;  // the window whose first paint counts
-    std::string folder;       // the working folder
-    bool startPhases = false; // the program writes its start log (platform/start_phases.h) to the report pipe
+    std::string windowTitle;   // the window whose first paint counts
+    std::string folder;        // the working folder
+    bool startPhases = false;  // the program writes its start log (platform/start_phases.h) to the report pipe
 };
 
 class RunningProgram {

@@ -23,7 +23,7 @@ platform::Rect countBoxRect(int variant);
 
 // The row at the foot of a family's tab: its label and its total box.
 struct FamilyRow {
-    std::string_view caption;      // "Anzahl der verwendeten Straßen:"
+    std::string_view caption;  // "Anzahl der verwendeten Straßen:"
     int labelLeft = 0;
     int labelWidth = 0;
     int totalLeft = 0;

@@ -1,10 +1,10 @@
 #include "editor/rules/loaded_level.h"
 
-#include <optional>
-
 #include "editor/rules/target_mark.h"
 #include "shared/level_format/drawn_code.h"
 #include "shared/level_format/number_text.h"
+
+#include <optional>
 
 namespace pendix::editor {
 

@@ -4,12 +4,12 @@
 // value as the cell's tag, draws each 7-character line's arrow and Target mark on
 // its target whatever the line's first three characters, the car after all links
 // and the end marker only on a plain street. Plain C++ on raw bytes.
+#include "shared/level_format/level_lines.h"
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <string>
 #include <vector>
-
-#include "shared/level_format/level_lines.h"
-#include "shared/tile_catalogue.h"
 
 namespace pendix::editor {
 

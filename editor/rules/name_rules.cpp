@@ -1,8 +1,8 @@
 #include "editor/rules/name_rules.h"
 
-#include <algorithm>
-
 #include "platform/text/cp1252_table.h"
+
+#include <algorithm>
 
 namespace pendix::editor {
 namespace {

@@ -4,8 +4,8 @@ namespace pendix::editor {
 namespace {
 
 constexpr std::array<std::string_view, kTabCount> kTabCaptions{
-    "Name", "Start / Ende", "Straßen", "Gesp. Straßen", "Bäume", "Blumen", "Häuser",
-    "Sport", "Tiere",        "Animationen", "Transporter",
+    "Name",   "Start / Ende", "Straßen", "Gesp. Straßen", "Bäume",       "Blumen",
+    "Häuser", "Sport",        "Tiere",   "Animationen",   "Transporter",
 };
 constexpr int kStripWidth = 15015;
 constexpr int kPitch = 720;

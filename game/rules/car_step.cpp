@@ -1,8 +1,8 @@
 #include "game/rules/car_step.h"
 
-#include <optional>
-
 #include "shared/level_format/transporter_text.h"
+
+#include <optional>
 
 namespace pendix::game {
 namespace {

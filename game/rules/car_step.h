@@ -2,12 +2,12 @@
 // One tick of a running level: count a field, end the level on the end cell,
 // carry the car through a transporter, or move it by the driving rules. Pure: it
 // returns the new state and what the window has to show and play.
+#include "game/rules/driving_rules.h"
+#include "shared/data_paths.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "game/rules/driving_rules.h"
-#include "shared/data_paths.h"
 
 namespace pendix::game {
 

@@ -46,10 +46,10 @@ int stateOf(int a, int b) {
 // A left turn from up heads left, from down right, from right up, from left down.
 int turnedHeading(int exit, bool left) {
     switch (exit) {
-        case Up: return left ? Left : Right;
-        case Down: return left ? Right : Left;
-        case Right: return left ? Up : Down;
-        case Left: return left ? Down : Up;
+    case Up: return left ? Left : Right;
+    case Down: return left ? Right : Left;
+    case Right: return left ? Up : Down;
+    case Left: return left ? Down : Up;
     }
     return 0;
 }

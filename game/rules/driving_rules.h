@@ -1,12 +1,12 @@
 #pragma once
 // The driving rules: one move of the car from its cell, its Direction and the
 // pending turn request, decided by the board tags of the cells it reads.
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "shared/tile_catalogue.h"
 
 namespace pendix::game {
 

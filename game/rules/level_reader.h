@@ -3,14 +3,14 @@
 // picture and board tag, the start cell with its car, the end cell with its
 // marker, the name. Plain C++ on raw bytes, so the window, the solver and the
 // fuzzer share it.
+#include "shared/level_format/level_lines.h"
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "shared/level_format/level_lines.h"
-#include "shared/tile_catalogue.h"
 
 namespace pendix::game {
 

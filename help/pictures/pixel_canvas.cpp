@@ -50,8 +50,7 @@ PixelCanvas::PixelCanvas(int width, int height) : image_(width, height, QImage::
     image_.fill(Qt::transparent);
 }
 
-PixelCanvas::PixelCanvas(int width, int height, Colour16 background)
-    : image_(width, height, QImage::Format_ARGB32) {
+PixelCanvas::PixelCanvas(int width, int height, Colour16 background) : image_(width, height, QImage::Format_ARGB32) {
     image_.fill(rgbOf(background));
 }
 

@@ -1,7 +1,7 @@
 // Animated animals: fish pond (10), birds (11), butterfly (16), duck pond (17).
-#include <QPainterPath>
-
 #include "installer/art/animation_kinds.h"
+
+#include <QPainterPath>
 
 namespace pendix::installer::anim {
 

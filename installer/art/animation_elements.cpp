@@ -1,8 +1,8 @@
 // Animated fire, water, wind and sky: flag (3), campfire (4), fountain (5),
 // chimney smoke (8), sea waves (12), rain cloud (18), sun (19).
-#include <QPainterPath>
-
 #include "installer/art/animation_kinds.h"
+
+#include <QPainterPath>
 
 namespace pendix::installer::anim {
 
@@ -15,13 +15,16 @@ void flag(QPainter& p, double t) {
     const QColor bands[] = {QColor(20, 20, 20), QColor(220, 20, 20), QColor(250, 204, 0)};
     const double left = 11, right = 33, top = 6, height = 13;
     for (double x = left; x < right; x += 1.0) {
-        auto wave = [&](double xx) { return 2.0 * std::sin(kTau * ((xx - left) / 18.0 - t)) * (xx - left) / (right - left); };
+        auto wave = [&](double xx) {
+            return 2.0 * std::sin(kTau * ((xx - left) / 18.0 - t)) * (xx - left) / (right - left);
+        };
         const double y0 = wave(x), y1 = wave(x + 1.0);
         const double shade = 1.0 + 0.18 * std::cos(kTau * ((x - left) / 18.0 - t));
         for (int b = 0; b < 3; ++b) {
             QPolygonF strip;
             const double bt = top + b * height / 3, bb = top + (b + 1) * height / 3;
-            strip << QPointF(x, bt + y0) << QPointF(x + 1.05, bt + y1) << QPointF(x + 1.05, bb + y1) << QPointF(x, bb + y0);
+            strip << QPointF(x, bt + y0) << QPointF(x + 1.05, bt + y1) << QPointF(x + 1.05, bb + y1)
+                  << QPointF(x, bb + y0);
             p.setBrush(b == 0 ? bands[b].lighter(int(100 + 60 * (shade - 1) * 4)) : bands[b].darker(int(100 / shade)));
             p.drawPolygon(strip);
         }
@@ -110,7 +113,8 @@ void chimneySmoke(QPainter& p, double t) {
     p.drawRect(QRectF(11.5, 27, 4, 4));
     for (int k = 0; k < 3; ++k) {
         const double s = frac(t + k / 3.0);
-        fillEllipse(p, QPointF(27 + 4 * s + std::sin(kTau * s) * 1.5, 12 - 11 * s), 1.8 + 3 * s, 1.6 + 2.5 * s, QColor(220, 220, 225, int(210 * (1 - s))));
+        fillEllipse(p, QPointF(27 + 4 * s + std::sin(kTau * s) * 1.5, 12 - 11 * s), 1.8 + 3 * s, 1.6 + 2.5 * s,
+                    QColor(220, 220, 225, int(210 * (1 - s))));
     }
 }
 

@@ -54,8 +54,8 @@ void bouncingBall(QPainter& p, double t) {
     p.save();
     p.translate(20, y + 6 * (1 - squash));
     p.scale(1.0 / squash, squash);
-    const QColor segments[] = {QColor(230, 40, 40), QColor(255, 255, 255), QColor(40, 110, 230),
-                               QColor(255, 255, 255), QColor(250, 210, 30), QColor(255, 255, 255)};
+    const QColor segments[] = {QColor(230, 40, 40),   QColor(255, 255, 255), QColor(40, 110, 230),
+                               QColor(255, 255, 255), QColor(250, 210, 30),  QColor(255, 255, 255)};
     for (int k = 0; k < 6; ++k) {
         p.setPen(Qt::NoPen);
         p.setBrush(segments[k]);

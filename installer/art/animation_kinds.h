@@ -4,6 +4,7 @@
 // signals, the fairground, animals, and fire, water, wind and sky.
 #include <QPainter>
 #include <QPointF>
+
 #include <array>
 #include <cmath>
 #include <numbers>

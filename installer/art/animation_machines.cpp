@@ -1,8 +1,8 @@
 // Animated machines and signals: windmill (1), lighthouse (6), turning sign (9),
 // traffic light (13), wind turbine (14), pendulum clock (15), water wheel (21).
-#include <QPainterPath>
-
 #include "installer/art/animation_kinds.h"
+
+#include <QPainterPath>
 
 namespace pendix::installer::anim {
 

@@ -1,9 +1,9 @@
 #include "installer/art/car_art.h"
 
+#include "installer/art/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
-
-#include "installer/art/palette.h"
 
 namespace pendix::installer {
 namespace {
@@ -28,7 +28,9 @@ QImage onBoardGreen(const QImage& layer) {
     QImage img(kOverlaySize, kOverlaySize, QImage::Format_RGB32);
     img.fill(kBoardGreen);
     const QRgb road = kAsphalt.rgb();
-    const auto mix = [](int shape, int under, int alpha) { return (shape * alpha + under * (255 - alpha) + 127) / 255; };
+    const auto mix = [](int shape, int under, int alpha) {
+        return (shape * alpha + under * (255 - alpha) + 127) / 255;
+    };
     for (int y = 0; y < kOverlaySize; ++y)
         for (int x = 0; x < kOverlaySize; ++x) {
             const QRgb px = layer.pixel(x, y);

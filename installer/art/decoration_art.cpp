@@ -1,14 +1,15 @@
 #include "installer/art/decoration_art.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <cmath>
-#include <numbers>
-
 #include "installer/art/emoji.h"
 #include "installer/art/grass.h"
 #include "installer/art/palette.h"
 #include "shared/tile_catalogue.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
 
 namespace pendix::installer {
 namespace {

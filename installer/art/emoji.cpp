@@ -20,8 +20,8 @@ QFont emojiFont(int pixelSize) {
 
 bool emojiFontAvailable() {
     // Asked once per run: the font set does not change while the installer runs.
-    static const bool available = QFontDatabase::families().contains(kEmojiFamily) &&
-                                  QFontInfo(emojiFont(30)).family() == kEmojiFamily;
+    static const bool available =
+        QFontDatabase::families().contains(kEmojiFamily) && QFontInfo(emojiFont(30)).family() == kEmojiFamily;
     return available;
 }
 

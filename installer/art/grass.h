@@ -2,6 +2,7 @@
 // The board green with a faint grass texture, the ground of the decorations and
 // animations; fixed seeds keep every run's pixels the same.
 #include <QImage>
+
 #include <cstdint>
 
 namespace pendix::installer {

@@ -1,11 +1,12 @@
 #include "installer/art/icon_art.h"
 
+#include "installer/art/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
+
 #include <cmath>
 #include <numbers>
-
-#include "installer/art/palette.h"
 
 namespace pendix::installer {
 namespace {

@@ -1,12 +1,13 @@
 #include "installer/art/street_art.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <cmath>
-#include <numbers>
-
 #include "installer/art/palette.h"
 #include "shared/tile_catalogue.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
 
 namespace pendix::installer {
 namespace {

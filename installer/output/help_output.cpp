@@ -1,8 +1,8 @@
 #include "installer/output/help_output.h"
 
-#include <QFile>
-
 #include "shared/data_paths.h"
+
+#include <QFile>
 
 namespace pendix::installer {
 namespace {
@@ -13,8 +13,8 @@ struct HelpSource {
 };
 
 constexpr HelpSource kHelp[] = {
-    {kHelpGame, ":/help/pendix.html"},       {kHelpObjects, ":/help/objekte.html"},
-    {kHelpGameMenus, ":/help/menuesch.html"}, {kHelpEditor, ":/help/editor.html"},
+    {kHelpGame, ":/help/pendix.html"},          {kHelpObjects, ":/help/objekte.html"},
+    {kHelpGameMenus, ":/help/menuesch.html"},   {kHelpEditor, ":/help/editor.html"},
     {kHelpEditorMenus, ":/help/menueser.html"},
 };
 

@@ -2,6 +2,7 @@
 // The five help documents: German HTML pages kept as resources and written
 // under the names the programs open.
 #include <QByteArray>
+
 #include <string_view>
 #include <vector>
 

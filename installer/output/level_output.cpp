@@ -11,11 +11,12 @@ std::optional<QByteArray> levelFromSource(std::string_view sourceText, const QSt
     const std::optional<LevelSource> level = parseLevelSource(sourceText, &why);
     if (!level) {
         if (error)
-            *error = QStringLiteral("Die Levelquelle \"%1\" ist fehlerhaft: %2").arg(sourceName, QString::fromStdString(why));
+            *error = QStringLiteral("Die Levelquelle \"%1\" ist fehlerhaft: %2")
+                         .arg(sourceName, QString::fromStdString(why));
         return std::nullopt;
     }
-    const std::string bytes = levelFileBytes(utf8ToCp1252(level->name), level->cells, level->start,
-                                             level->startDirection, level->end);
+    const std::string bytes =
+        levelFileBytes(utf8ToCp1252(level->name), level->cells, level->start, level->startDirection, level->end);
     return QByteArray::fromStdString(bytes);
 }
 

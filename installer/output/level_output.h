@@ -3,6 +3,7 @@
 // readable sources, and the editor's empty template.
 #include <QByteArray>
 #include <QString>
+
 #include <optional>
 #include <string_view>
 

@@ -2,7 +2,6 @@
 
 #include "installer/little_endian.h"
 
-
 namespace pendix::installer {
 QByteArray waveBytes(const std::vector<std::int16_t>& samples, int sampleRate) {
     const auto dataSize = quint32(samples.size() * 2);

@@ -1,6 +1,7 @@
 #pragma once
 // RIFF WAVE bytes: 16-bit PCM, mono.
 #include <QByteArray>
+
 #include <cstdint>
 #include <vector>
 

@@ -1,10 +1,10 @@
 #include "installer/sound/wave_synth.h"
 
+#include "installer/sound/wave_file.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "installer/sound/wave_file.h"
 
 namespace pendix::installer {
 namespace {

@@ -64,8 +64,9 @@ void Control::applyGeometry() {
     if (!widget_) return;
     const Rect& r = common_.rect;
     // On a band, the same pixels on the form as without it.
-    widget_->setGeometry(twipsToPixels(r.left) - twipsToPixels(band_.left), twipsToPixels(r.top) - twipsToPixels(band_.top),
-                         twipsToPixels(r.width), twipsToPixels(r.height));
+    widget_->setGeometry(twipsToPixels(r.left) - twipsToPixels(band_.left),
+                         twipsToPixels(r.top) - twipsToPixels(band_.top), twipsToPixels(r.width),
+                         twipsToPixels(r.height));
 }
 
 void Control::move(const Rect& rect) {
@@ -132,7 +133,8 @@ void Control::applyColors() {
             palette.setColor(role, common_.foreColor);
     }
     if (common_.backColor.isValid()) {
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, common_.backColor);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, common_.backColor);
     }
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(common_.backColor.isValid());

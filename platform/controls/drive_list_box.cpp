@@ -15,7 +15,8 @@ namespace platform {
 QStringList mountedDrives() {
     QStringList drives;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && !drives.contains(volume.rootPath())) drives.append(volume.rootPath());
+        if (volume.isValid() && volume.isReady() && !drives.contains(volume.rootPath()))
+            drives.append(volume.rootPath());
     }
     std::sort(drives.begin(), drives.end(), [](const QString& a, const QString& b) {
         if (a == u"/" || b == u"/") return a == u"/" && b != u"/";

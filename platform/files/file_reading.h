@@ -24,7 +24,7 @@ enum class FileFailure {
     IsPipe,    // a named pipe or a socket: reading would wait for a writer
     IsDevice,  // a device such as /dev/zero: it may never end
     Unreadable,
-    TooLong,   // more than the bound, and not enough before it
+    TooLong,  // more than the bound, and not enough before it
 };
 
 // How many of the bytes read so far are enough, or nothing to read on.

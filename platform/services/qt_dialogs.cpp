@@ -25,13 +25,15 @@ struct ButtonSpec {
 std::vector<ButtonSpec> buttonsOf(int style) {
     using R = MsgBoxResult;
     switch (style & 7) {
-    case MsgBoxStyle::OkCancel: return {{"OK", R::Ok, QMessageBox::AcceptRole}, {"Abbrechen", R::Cancel, QMessageBox::RejectRole}};
+    case MsgBoxStyle::OkCancel:
+        return {{"OK", R::Ok, QMessageBox::AcceptRole}, {"Abbrechen", R::Cancel, QMessageBox::RejectRole}};
     case MsgBoxStyle::AbortRetryIgnore:
         return {{"Abbrechen", R::Abort, QMessageBox::RejectRole},
                 {"Wiederholen", R::Retry, QMessageBox::AcceptRole},
                 {"Ignorieren", R::Ignore, QMessageBox::AcceptRole}};
     case MsgBoxStyle::YesNoCancel:
-        return {{"Ja", R::Yes, QMessageBox::YesRole}, {"Nein", R::No, QMessageBox::NoRole},
+        return {{"Ja", R::Yes, QMessageBox::YesRole},
+                {"Nein", R::No, QMessageBox::NoRole},
                 {"Abbrechen", R::Cancel, QMessageBox::RejectRole}};
     case MsgBoxStyle::YesNo: return {{"Ja", R::Yes, QMessageBox::YesRole}, {"Nein", R::No, QMessageBox::NoRole}};
     case MsgBoxStyle::RetryCancel:

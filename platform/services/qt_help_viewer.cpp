@@ -1,13 +1,12 @@
 // The help viewer: our help files are HTML documents (named *.hlp), shown in a
 // modeless window from their beginning, beside the window that asked for them.
-#include "qt_services.h"
-
 #include "platform/files/file_reading.h"
 #include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/services/help_browser.h"
 #include "platform/services/help_folder.h"
 #include "platform/services/window_beside.h"
+#include "qt_services.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -35,8 +34,10 @@ QString noticeFor(FileFailure failure, const std::string& bytes, const QString& 
     case FileFailure::Missing: return QStringLiteral("Die Hilfedatei „%1“ wurde nicht gefunden.").arg(file);
     case FileFailure::IsFolder:
         return QStringLiteral("Die Hilfedatei „%1“ ist ein Ordner, keine gewöhnliche Datei.").arg(file);
-    case FileFailure::IsPipe: return QStringLiteral("Die Hilfedatei „%1“ ist eine Pipe, keine gewöhnliche Datei.").arg(file);
-    case FileFailure::IsDevice: return QStringLiteral("Die Hilfedatei „%1“ ist ein Gerät, keine gewöhnliche Datei.").arg(file);
+    case FileFailure::IsPipe:
+        return QStringLiteral("Die Hilfedatei „%1“ ist eine Pipe, keine gewöhnliche Datei.").arg(file);
+    case FileFailure::IsDevice:
+        return QStringLiteral("Die Hilfedatei „%1“ ist ein Gerät, keine gewöhnliche Datei.").arg(file);
     case FileFailure::TooLong:
         return QStringLiteral("Die Hilfedatei „%1“ ist länger als %2 Bytes und wird nicht gelesen.")
             .arg(file)

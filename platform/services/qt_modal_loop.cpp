@@ -1,9 +1,8 @@
 // Modal showing with a nested event loop; timers of all windows keep ticking in it.
-#include "qt_services.h"
-
 #include "platform/controls/menu_item.h"
 #include "platform/form.h"
 #include "platform/form_window.h"
+#include "qt_services.h"
 
 #include <QCursor>
 #include <QEventLoop>

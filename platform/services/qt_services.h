@@ -3,8 +3,8 @@
 // first use, so a test that installs its doubles never creates a real one.
 #include "platform/services/services.h"
 
-#include <QPointer>
 #include <QByteArray>
+#include <QPointer>
 
 #include <memory>
 

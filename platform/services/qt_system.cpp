@@ -1,15 +1,14 @@
 // Starting programs, opening links, ending the program and the screen cursor.
-#include "qt_services.h"
-
 #include "platform/paths.h"
+#include "qt_services.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
-#include <QWidget>
 #include <QUrl>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>

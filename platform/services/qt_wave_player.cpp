@@ -1,10 +1,9 @@
 // Waves as the multimedia control plays them. A missing, damaged or cut-short
 // file plays nothing.
-#include "qt_services.h"
-
 #include "platform/files/file_reading.h"
 #include "platform/services/sound_output.h"
 #include "platform/services/wave_check.h"
+#include "qt_services.h"
 
 #include <string>
 

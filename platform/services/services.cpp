@@ -17,7 +17,8 @@ QString titleOr(const QString& title) { return title.isEmpty() ? programTitle() 
 }  // namespace
 
 Services& services() {
-    if (!current()) throw std::logic_error("no platform services installed: create platform::Application or ScopedTestServices");
+    if (!current())
+        throw std::logic_error("no platform services installed: create platform::Application or ScopedTestServices");
     return *current();
 }
 

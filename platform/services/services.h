@@ -12,8 +12,7 @@ class MenuItem;
 
 // Styles and answers of a message box, as the classic constants number them.
 struct MsgBoxStyle {
-    static constexpr int OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
-                         RetryCancel = 5;
+    static constexpr int OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
     static constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
     static constexpr int DefaultButton2 = 256, DefaultButton3 = 512;
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -60,7 +60,8 @@ double numericValue(std::string_view text) {
             negativeExponent = compact[j] == '-';
             ++j;
         }
-        for (; j < n && isDigit(compact[j]); ++j) exponent = std::min(exponent * 10 + (compact[j] - '0'), kExponentBound);
+        for (; j < n && isDigit(compact[j]); ++j)
+            exponent = std::min(exponent * 10 + (compact[j] - '0'), kExponentBound);
         if (negativeExponent) exponent = -exponent;
     }
 
@@ -68,8 +69,8 @@ double numericValue(std::string_view text) {
     const std::size_t point = std::min(number.find('.'), number.size());
     const std::size_t first = number.find_first_not_of("0.");
     if (first == std::string::npos) return negative ? -0.0 : 0.0;  // every digit a zero
-    const std::int64_t leading = first < point ? static_cast<std::int64_t>(point - first) - 1
-                                               : -static_cast<std::int64_t>(first - point);
+    const std::int64_t leading =
+        first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
     const std::int64_t magnitude = leading + exponent;
     // Far outside a double's range (about 1e-324 to 1e308): what the double saturates to.
     constexpr std::int64_t kBeyondRange = 400;

@@ -5,9 +5,9 @@
 namespace pendix {
 namespace {
 
-constexpr int kNear = 360;        // the track's top and left edge
-constexpr int kFar = 5400;        // its bottom and right edge
-constexpr int kStep = 360;        // from one box to the next
+constexpr int kNear = 360;  // the track's top and left edge
+constexpr int kFar = 5400;  // its bottom and right edge
+constexpr int kStep = 360;  // from one box to the next
 constexpr int kCornerBottomLeft = 14, kCornerBottomRight = 28, kCornerTopRight = 42;
 
 // Directions as the car pictures name them: 1 up, 2 down, 3 right, 4 left, 5..8 inside a turn.

@@ -1,12 +1,11 @@
 #include "frm_info.h"
 
-#include "shared/about_box/product_version.h"
-#include "shared/animation/icon_animation.h"
-#include "shared/caption_fit/caption_fit.h"
-
 #include "platform/application.h"
 #include "platform/picture.h"
 #include "platform/services/services.h"
+#include "shared/about_box/product_version.h"
+#include "shared/animation/icon_animation.h"
+#include "shared/caption_fit/caption_fit.h"
 
 #include <QCursor>
 

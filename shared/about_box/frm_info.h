@@ -5,14 +5,13 @@
 // program gives it before showing the box:
 //
 //     pendix::showAboutBox(pendix::gameProductTitle());   // the game's "Info"
-#include "shared/about_box/about_track.h"
-
 #include "platform/controls/command_button.h"
 #include "platform/controls/control_array.h"
 #include "platform/controls/label.h"
 #include "platform/controls/picture_box.h"
 #include "platform/controls/timer.h"
 #include "platform/form.h"
+#include "shared/about_box/about_track.h"
 
 #include <QString>
 
@@ -42,7 +41,8 @@ public:
     const ProductTitle& productTitle() const { return productTitle_; }
 
     platform::Label Label1;  // the product title
-    platform::ControlArray<platform::Label> lbl;  // 0 version, 1 web link, 2 mail link, 3..7 contact, 25 freeware, 26 disclaimer
+    // 0 version, 1 web link, 2 mail link, 3..7 contact, 25 freeware, 26 disclaimer
+    platform::ControlArray<platform::Label> lbl;
     platform::Label lblCopyright;
     platform::Label lblAutor;
     platform::CommandButton cmdOk;

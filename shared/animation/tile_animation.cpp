@@ -1,9 +1,8 @@
 #include "tile_animation.h"
 
+#include "platform/picture.h"
 #include "shared/animation/tile_tag.h"
 #include "shared/tile_catalogue.h"
-
-#include "platform/picture.h"
 
 #include <array>
 #include <string>

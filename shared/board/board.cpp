@@ -1,9 +1,8 @@
 #include "shared/board/board.h"
 
+#include "platform/services/services.h"
 #include "shared/about_box/frm_info.h"
 #include "shared/tile_catalogue.h"
-
-#include "platform/services/services.h"
 
 namespace pendix {
 

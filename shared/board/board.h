@@ -41,7 +41,6 @@ platform::Rect boardRowRect(int row);
 void designBoard(platform::ControlArray<platform::Band>& rows, platform::ControlArray<platform::GraphicalButton>& cmd,
                  platform::ControlArray<platform::PictureBox>& pic, const PlaceOnForm& place);
 
-
 // Every cell empty: tile buttons with tag "0" and no picture, overlays with tag
 // "0", no picture and hidden; under the wait cursor. Nothing else of a window changes.
 void clearBoard(platform::ControlArray<platform::GraphicalButton>& cmd,

@@ -1,16 +1,15 @@
 #include "frm_datei_lst.h"
 
-#include "shared/animation/icon_animation.h"
-#include "shared/caption_fit/caption_fit.h"
-#include "shared/data_paths.h"
-#include "shared/file_list/file_list_rules.h"
-
 #include "platform/application.h"
 #include "platform/files/cp1252.h"
 #include "platform/files/file_info.h"
 #include "platform/files/text_file.h"
 #include "platform/paths.h"
 #include "platform/services/services.h"
+#include "shared/animation/icon_animation.h"
+#include "shared/caption_fit/caption_fit.h"
+#include "shared/data_paths.h"
+#include "shared/file_list/file_list_rules.h"
 
 #include <algorithm>
 
@@ -72,15 +71,14 @@ void frmDateiLst::design() {
     place(lblIAdiPvD, {4560, 2280, 1575, 255}).setToolTip(countTip);
 
     const QString sizeTip = QStringLiteral("Hier erfahren sie die Insgesamte Programmgröße.");
-    place(lblInsgesmmteProgrammgröße, {240, 2520, 4215, 255})
-        .setCaption(QStringLiteral("Insgesamte Programmgröße:"));
+    place(lblInsgesmmteProgrammgröße, {240, 2520, 4215, 255}).setCaption(QStringLiteral("Insgesamte Programmgröße:"));
     lblInsgesmmteProgrammgröße.setToolTip(sizeTip);
     place(lblIP, {4560, 2520, 1575, 255}).setToolTip(sizeTip);
 
     // The captions get the room that the installed font needs; the two totals
     // keep their right edge and stand clear of the longer caption.
-    for (platform::Label* caption : {&lblGröße, &lblErstelltam, &lblInsgesamteAnzahlderimProgrammverwendetenDateien,
-                                     &lblInsgesmmteProgrammgröße})
+    for (platform::Label* caption :
+         {&lblGröße, &lblErstelltam, &lblInsgesamteAnzahlderimProgrammverwendetenDateien, &lblInsgesmmteProgrammgröße})
         widenToFitCaption(*caption);
     const int captionEnd = std::max(lblInsgesamteAnzahlderimProgrammverwendetenDateien.left() +
                                         lblInsgesamteAnzahlderimProgrammverwendetenDateien.width(),

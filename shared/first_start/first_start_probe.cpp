@@ -1,10 +1,9 @@
 #include "first_start_probe.h"
 
-#include "shared/first_start/frm_beginn.h"
-#include "shared/tile_catalogue.h"
-
 #include "platform/application.h"
 #include "platform/picture.h"
+#include "shared/first_start/frm_beginn.h"
+#include "shared/tile_catalogue.h"
 
 namespace pendix {
 

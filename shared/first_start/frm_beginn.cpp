@@ -1,15 +1,15 @@
 #include "frm_beginn.h"
 
+#include "platform/paths.h"
+#include "platform/services/services.h"
 #include "shared/caption_fit/caption_fit.h"
 #include "shared/first_start/welcome_icon.h"
 
-#include "platform/paths.h"
-#include "platform/services/services.h"
-
-
 namespace pendix {
 
-frmBeginn::frmBeginn() { cmdOk.onClick = [this] { cmdOk_Click(); }; }
+frmBeginn::frmBeginn() {
+    cmdOk.onClick = [this] { cmdOk_Click(); };
+}
 
 QString frmBeginn::installerPath() { return platform::programFolder() + QStringLiteral("\\tavrik.exe"); }
 

@@ -1,10 +1,9 @@
 #include "frm_levelauswahl.h"
 
-#include "shared/animation/icon_animation.h"
-#include "shared/data_paths.h"
-
 #include "platform/main_form.h"
 #include "platform/paths.h"
+#include "shared/animation/icon_animation.h"
+#include "shared/data_paths.h"
 
 namespace pendix {
 

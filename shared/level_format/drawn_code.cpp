@@ -1,9 +1,9 @@
 #include "shared/level_format/drawn_code.h"
 
-#include <cmath>
-
 #include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"
+
+#include <cmath>
 
 namespace pendix {
 
@@ -13,9 +13,7 @@ int drawnTileCode(double value) {
     return isTileCode(code) ? code : 0;
 }
 
-bool isPlainStreetValue(double value) {
-    return isPlainStreet(drawnTileCode(value));
-}
+bool isPlainStreetValue(double value) { return isPlainStreet(drawnTileCode(value)); }
 
 DrawnLine drawnLine(std::string_view line) {
     DrawnLine drawn;

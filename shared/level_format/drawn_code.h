@@ -2,12 +2,12 @@
 // What a level's lines draw, the same in the game and the editor: each cell
 // line's tile picture, the car on the start cell and the end marker. Each program
 // keeps only its own board tag on top of it. Plain C++.
+#include "shared/level_format/level_lines.h"
+#include "shared/level_format/transporter_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "shared/level_format/level_lines.h"
-#include "shared/level_format/transporter_text.h"
 
 namespace pendix {
 

@@ -1,13 +1,13 @@
 #include "shared/level_format/level_lines.h"
 
+#include "platform/text/line_split.h"
+#include "platform/text/numeric_value.h"
+#include "shared/level_format/number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
-
-#include "platform/text/line_split.h"
-#include "platform/text/numeric_value.h"
-#include "shared/level_format/number_text.h"
 
 namespace pendix {
 namespace {
@@ -37,7 +37,8 @@ LevelLinesRead readLevelLines(std::span<const std::string> lines) {
         const char* meaning;
         std::int16_t value = 0;
     };
-    std::array<Number, 3> numbers{{{kStartLine, "Startposition"}, {kDirectionLine, "Startrichtung"}, {kEndLine, "Zielposition"}}};
+    std::array<Number, 3> numbers{
+        {{kStartLine, "Startposition"}, {kDirectionLine, "Startrichtung"}, {kEndLine, "Zielposition"}}};
     for (Number& number : numbers) {
         const double value = platform::numericValue(lines[static_cast<std::size_t>(number.line - 1)]);
         const std::optional<std::int16_t> whole = platform::toInt16(value);

@@ -5,14 +5,14 @@
 // look further; the writer (level_writer.h) adds one closing empty line. Each
 // program keeps its own reading of a cell line on top of this. Plain C++ on raw
 // Windows-1252 bytes.
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "shared/tile_catalogue.h"
 
 namespace pendix {
 

@@ -2,11 +2,11 @@
 // Writing a level file: the name line, the 400 cell lines, start cell, start
 // direction, end cell and one closing empty line (405 lines), every line ended by
 // CR LF. The editor's save, the installer and the tests write through it.
+#include "shared/tile_catalogue.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "shared/tile_catalogue.h"
 
 namespace pendix {
 

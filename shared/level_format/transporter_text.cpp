@@ -1,9 +1,9 @@
 #include "shared/level_format/transporter_text.h"
 
-#include <cstdio>
-
 #include "platform/text/numeric_value.h"
 #include "shared/tile_catalogue.h"
+
+#include <cstdio>
 
 namespace pendix {
 namespace {

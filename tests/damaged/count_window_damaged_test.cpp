@@ -9,13 +9,12 @@
 #include "platform/application.h"
 #include "platform/paths.h"
 #include "shared/tile_catalogue.h"
-#include "tests/support/dialog_hands.h"
 #include "tests/support/damaged_file.h"
+#include "tests/support/dialog_hands.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/level_file.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
-
 #include "tests/support/test_services.h"
 
 #include <QFile>

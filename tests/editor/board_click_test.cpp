@@ -1,7 +1,6 @@
 // Left clicks that place the chosen tile, right clicks that erase a cell, and
 // the overlays that let both through to the cell beneath.
 #include "board_fixture.h"
-
 #include "editor/rules/palette_layout.h"
 #include "tests/support/program_folder.h"
 

@@ -1,7 +1,6 @@
 #include "board_fixture.h"
 
 #include "editor/rules/palette_layout.h"
-
 #include "tests/support/user_input.h"
 
 #include <QTest>
@@ -13,8 +12,7 @@ namespace {
 
 std::string quoted(const QString& text) { return '"' + text.toStdString() + '"'; }
 
-void compare(std::vector<std::string>& out, const std::string& field, const QString& expected,
-             const QString& actual) {
+void compare(std::vector<std::string>& out, const std::string& field, const QString& expected, const QString& actual) {
     if (expected != actual) out.push_back(field + ": " + quoted(expected) + " -> " + quoted(actual));
 }
 
@@ -75,7 +73,9 @@ QWidget* BoardTest::widgetAtCentre(int cell) const {
     return window->childAt(button->mapTo(window, button->rect().center()));
 }
 
-void BoardTest::clickAtCentre(int cell, Qt::MouseButton mouse) { test_support::clickWhereShown(editor.cmd(cell), mouse); }
+void BoardTest::clickAtCentre(int cell, Qt::MouseButton mouse) {
+    test_support::clickWhereShown(editor.cmd(cell), mouse);
+}
 
 void BoardTest::clickCell(int cell) { clickAtCentre(cell, Qt::LeftButton); }
 void BoardTest::rightClickCell(int cell) { clickAtCentre(cell, Qt::RightButton); }

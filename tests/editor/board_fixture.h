@@ -4,7 +4,6 @@
 // object menus and the position buttons, and a snapshot of the whole board state
 // tells what a click changed.
 #include "editor_fixture.h"
-
 #include "shared/tile_catalogue.h"
 
 #include <QString>

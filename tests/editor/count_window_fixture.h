@@ -2,9 +2,8 @@
 // The count window beside the real editor window: tags are set on the editor's
 // board directly (the count only reads them), and every box is checked against
 // the counts a test expects per code.
-#include "editor_fixture.h"
-
 #include "editor/frm_voz.h"
+#include "editor_fixture.h"
 
 #include <map>
 

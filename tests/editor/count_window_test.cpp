@@ -1,13 +1,11 @@
 // The count window as it opens: its controls as designed, the pictures of all
 // 173 tiles, the focus, the timer, and boxes that only show.
-#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
-
+#include "platform/paths.h"
 #include "shared/tile_catalogue.h"
 #include "tests/support/design_check.h"
 #include "tests/support/program_folder.h"
-
-#include "platform/paths.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -67,7 +65,8 @@ TEST_F(CountWindowTest, WindowAndTabsStandAsDesigned) {
 TEST_F(CountWindowTest, EveryVariantHasItsButtonEqualsSignAndBoxOnItsFamilysTab) {
     openCount();
     const QString countTip = "Hier wird angezeigt, wie oft das Objekt verwendet wurde.";
-    // The "=" signs by where they stand: on which tab's page, at which place. Which index stands where carries no meaning.
+    // The "=" signs by where they stand: on which tab's page, at which place. Which index stands where carries no
+    // meaning.
     std::multiset<std::pair<QWidget*, std::array<int, 4>>> equalsSigns;
     const auto placeOf = [](const platform::Control& control) {
         return std::pair{control.widget()->parentWidget(),
@@ -87,9 +86,9 @@ TEST_F(CountWindowTest, EveryVariantHasItsButtonEqualsSignAndBoxOnItsFamilysTab)
         Family family;
         int buttons;
     } families[] = {
-        {Family::Street, 11}, {Family::Blocked, 33}, {Family::Tree, 14},      {Family::Flower, 9},
-        {Family::House, 10},  {Family::Sport, 21},   {Family::Animal, 21},    {Family::Animation, 21},
-        {Family::Transporter, 33},
+        {Family::Street, 11}, {Family::Blocked, 33},   {Family::Tree, 14},
+        {Family::Flower, 9},  {Family::House, 10},     {Family::Sport, 21},
+        {Family::Animal, 21}, {Family::Animation, 21}, {Family::Transporter, 33},
     };
     for (const auto& row : families) {
         auto& buttons = count().objects(row.family);

@@ -1,10 +1,9 @@
 // Counting the editor's board: per tile, per family and in all; "Aktualisieren";
 // and when a count is made: at every opening, never when an open window is opened again.
-#include "tests/support/user_input.h"
 #include "count_window_fixture.h"
-
 #include "editor/rules/palette_layout.h"
 #include "shared/tile_catalogue.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,7 +23,7 @@ TEST_F(CountWindowTest, LinkedAndUnlinkedTransportersCountAsTransporters) {
     setTag(45, "9051231");  // linked: target 123, exit up
     setTag(46, "905");      // placed, still waiting for its target
     setTag(47, "933");
-    setTag(123, "101");     // the target cell counts as its own tile
+    setTag(123, "101");  // the target cell counts as its own tile
     openCount();
     expectCounts({{905, 2}, {933, 1}, {101, 1}});
     EXPECT_EQ(count().txtAdvTr.text(), "3");
@@ -91,8 +90,8 @@ TEST_F(CountWindowTest, EditsShowOnlyAfterAktualisieren) {
     setTag(0, "101");
     setTag(1, "301");
     openCount();
-    setTag(0, "0");       // erased
-    setTag(2, "9050001"); // placed and linked
+    setTag(0, "0");        // erased
+    setTag(2, "9050001");  // placed and linked
     expectCounts({{101, 1}, {301, 1}});
     // The window opens with the focus on the refresh button, so Enter presses it.
     QApplication::processEvents();  // the window system's activation of the new window

@@ -1,10 +1,8 @@
 #include "editor_fixture.h"
 
-#include "tests/support/user_input.h"
-
 #include "platform/application.h"
 #include "platform/main_form.h"
-
+#include "tests/support/user_input.h"
 
 namespace editor_test {
 

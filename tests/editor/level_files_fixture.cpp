@@ -1,8 +1,7 @@
 #include "level_files_fixture.h"
 
-#include "tests/support/dialog_hands.h"
-
 #include "platform/paths.h"
+#include "tests/support/dialog_hands.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,6 @@
 // which it saves into, level files written as raw lines, and the user's hand in
 // the level chooser and in the input boxes.
 #include "editor_fixture.h"
-
 #include "tests/support/level_file.h"
 #include "tests/support/program_folder.h"
 

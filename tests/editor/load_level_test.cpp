@@ -1,11 +1,9 @@
 // Loading a level file onto the editor's board: "Öffnen" through the level
 // chooser, "Neu" with the template, and files that cannot be read.
 #include "level_files_fixture.h"
-
-#include "shared/level_chooser/frm_levelauswahl.h"
-
 #include "platform/application.h"
 #include "platform/files/cp1252.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,12 @@
 // The editor's help items through their shortcuts, "Info", "Datei - Info",
 // "Ende!", and no pop-up menu on the window.
-#include "editor_fixture.h"
-
 #include "editor/frm_voz.h"
+#include "editor_fixture.h"
+#include "platform/application.h"
+#include "platform/paths.h"
 #include "shared/about_box/frm_info.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
-
-#include "platform/application.h"
-#include "platform/paths.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,22 +2,19 @@
 // named with an umlaut and saved through "Speichern unter", is opened by the
 // game through its level chooser and won with the solver's keys.
 #include "board_fixture.h"
-
 #include "editor/rules/palette_layout.h"
-
 #include "game/frm_haupt.h"
 #include "game/rules/level_reader.h"
+#include "platform/application.h"
+#include "platform/files/cp1252.h"
+#include "platform/main_form.h"
+#include "platform/paths.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
 #include "shared/level_file/level_file_io.h"
 #include "tests/support/installed_folder.h"
 #include "tests/support/level_solver.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/user_input.h"
-
-#include "platform/application.h"
-#include "platform/files/cp1252.h"
-#include "platform/main_form.h"
-#include "platform/paths.h"
 
 namespace editor_test {
 namespace {
@@ -71,7 +68,10 @@ TEST_F(ProgramsMeetTest, ALevelComposedInTheEditorIsWonInTheGame) {
     const QString saved = platform::programFolder() + QStringLiteral("/lvlneu/brücke.lvl");
     const pendix::LevelFileLines file = pendix::readLevelFileLines(saved);
     ASSERT_TRUE(file.ok()) << file.problem.toStdString();
-    EXPECT_EQ(file.lines[0], "\xdc" "ber die Br\xfc" "cke");
+    EXPECT_EQ(file.lines[0],
+              "\xdc"
+              "ber die Br\xfc"
+              "cke");
 
     // The game, in the same program folder, opens it through its chooser.
     auto& game = platform::instance<pendix::game::frmHaupt>();

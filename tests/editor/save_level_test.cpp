@@ -1,11 +1,9 @@
 // "Speichern" and "Speichern unter": the checks, the file name loop, the bytes
 // written, and saves that fail.
-#include "level_files_fixture.h"
-
 #include "editor/rules/palette_layout.h"
-#include "tests/support/file_size_limit.h"
-
+#include "level_files_fixture.h"
 #include "platform/paths.h"
+#include "tests/support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The editor's start: the first-start probe, and the palette pictures that must
 // all be there before the window is shown: each one of them missing, and a few
 // broken otherwise, brings up the first-start box.
+#include "editor/start.h"
+
 #include "editor/frm_haupt.h"
 #include "editor/rules/palette_layout.h"
-#include "editor/start.h"
+#include "platform/application.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/tile_catalogue.h"
 #include "tests/support/damaged_file.h"
 #include "tests/support/program_folder.h"
-
-#include "platform/application.h"
 #include "tests/support/test_services.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
 // The start, the end and the transporter links: the branches of a left click that
 // set them, turn them and refuse them.
 #include "board_fixture.h"
-
 #include "editor/rules/palette_layout.h"
 #include "shared/board/board.h"
 #include "tests/support/level_file.h"

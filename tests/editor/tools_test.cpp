@@ -1,7 +1,6 @@
 // Choosing a tool or a position mode, and turning the pages of the two paged palettes.
-#include "editor_fixture.h"
-
 #include "editor/rules/palette_layout.h"
+#include "editor_fixture.h"
 
 namespace editor_test {
 namespace {
@@ -45,15 +44,15 @@ TEST_F(ToolTest, AButtonChoosesTheCodeOfThePageInViewAndChecksItsItem) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
-        if (c.page == 2) clickArrow(c.family == Family::Blocked ? editor.imgGespStraßen2 : editor.imgTransporter2,
-                                    c.family);
+        if (c.page == 2)
+            clickArrow(c.family == Family::Blocked ? editor.imgGespStraßen2 : editor.imgTransporter2, c.family);
         clickTool(c.family, c.button);
         EXPECT_EQ(editor.SelectedCode, c.code);
         EXPECT_EQ(checkedObjectItems(), std::vector<int>{c.code});
         const int item = c.code - pendix::familyFirstCode(c.family);
         EXPECT_EQ(editor.objectItems(c.family)(item).caption(), QString::fromUtf8(c.item));
-        if (c.page == 2) clickArrow(c.family == Family::Blocked ? editor.imgGespStraßen1 : editor.imgTransporter1,
-                                    c.family);
+        if (c.page == 2)
+            clickArrow(c.family == Family::Blocked ? editor.imgGespStraßen1 : editor.imgTransporter1, c.family);
         EXPECT_FALSE(fakes.cursor.waiting());
     }
 }

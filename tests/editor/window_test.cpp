@@ -1,8 +1,7 @@
 // The editor window as it opens: its controls, palettes, menus and first state,
 // and the animation of its palette.
-#include "editor_fixture.h"
-
 #include "editor/rules/palette_layout.h"
+#include "editor_fixture.h"
 #include "shared/tile_catalogue.h"
 
 #include <QAction>
@@ -24,8 +23,8 @@ TEST_F(EditorTest, WindowAndTabsStandAsDesigned) {
     // After "Neu" the start overlay is shown without a car: it must not hide the tile beneath.
     for (int i = 0; i < 400; ++i) EXPECT_TRUE(editor.pic(i).seeThroughBack()) << i;
     EXPECT_EQ(editor.SSTab.rect(), (Rect{120, 0, 15015, 1095}));
-    const char* const captions[] = {"Name",  "Start / Ende", "Straßen",     "Gesp. Straßen", "Bäume", "Blumen",
-                                    "Häuser", "Sport",       "Tiere",       "Animationen",   "Transporter"};
+    const char* const captions[] = {"Name",   "Start / Ende", "Straßen", "Gesp. Straßen", "Bäume",      "Blumen",
+                                    "Häuser", "Sport",        "Tiere",   "Animationen",   "Transporter"};
     ASSERT_EQ(editor.SSTab.tabCount(), 11);
     for (int tab = 0; tab < 11; ++tab) EXPECT_EQ(editor.SSTab.tabCaption(tab), QString::fromUtf8(captions[tab]));
     EXPECT_EQ(editor.SSTab.tab(), 0);
@@ -162,8 +161,8 @@ TEST_F(EditorTest, MenusHoldEveryObjectAndTheirShortcuts) {
     EXPECT_EQ(objects[0]->text(), "Name ändern");
     EXPECT_EQ(objects[2]->text(), "Start / Ende");
     int total = 0;
-    const char* const familyMenus[] = {"Straßen", "Gesperrte Straßen", "Bäume", "Blumen",     "Häuser",
-                                       "Sport",   "Tiere",             "Animationen", "Transporter"};
+    const char* const familyMenus[] = {"Straßen", "Gesperrte Straßen", "Bäume",      "Blumen", "Häuser", "Sport",
+                                       "Tiere",   "Animationen",       "Transporter"};
     for (int f = 0; f < 9; ++f) {
         EXPECT_EQ(objects[3 + f]->text(), QString::fromUtf8(familyMenus[f]));
         const QList<QAction*> variants = objects[3 + f]->menu()->actions();

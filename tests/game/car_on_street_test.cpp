@@ -2,7 +2,6 @@
 // overlay, on a straight street and in a curve, where its box would cover the kerb
 // and the grass.
 #include "game_window_fixture.h"
-
 #include "shared/board/board.h"
 #include "tests/support/overlay_look.h"
 

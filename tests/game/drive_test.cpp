@@ -1,6 +1,5 @@
 // "Level - Start", the keys and the car step as the player meets them in the game.
 #include "game_window_fixture.h"
-
 #include "platform/paths.h"
 
 namespace game_test {
@@ -109,8 +108,8 @@ TEST_F(DriveTest, EachStepPlaysItsWaveThroughTheFiveOperations) {
     game.tmeWeiter.fire();
     const QString wave = platform::programFolder() + "\\wav\\gerade.wav";
     EXPECT_EQ(fakes.waves.operations,
-              (std::vector<Operation>{{"Close", {}}, {"FileName", wave}, {"DeviceType", "WaveAudio"}, {"Open", {}},
-                                      {"Play", {}}}));
+              (std::vector<Operation>{
+                  {"Close", {}}, {"FileName", wave}, {"DeviceType", "WaveAudio"}, {"Open", {}}, {"Play", {}}}));
 
     game.mnuSound1.setChecked(false);
     fakes.waves.operations.clear();

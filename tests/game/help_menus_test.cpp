@@ -1,11 +1,9 @@
 // The game window's help items, the sound switch and the pop-up of the "Hilfe" menu.
-#include "game_window_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/about_box/frm_info.h"
-
+#include "game_window_fixture.h"
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "shared/about_box/frm_info.h"
 
 #include <QWidget>
 

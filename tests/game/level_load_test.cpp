@@ -1,6 +1,5 @@
 // Loading a level onto the window's board, and what a file the game cannot use leaves.
 #include "game_window_fixture.h"
-
 #include "platform/paths.h"
 
 #include <QDir>
@@ -26,7 +25,10 @@ Cells sampleCells() {
 
 TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
     game.AnimCells[4] = 7;  // a counter of a cell that gets no animation stays
-    const QString path = writeLevel("sample.lvl", "  Stra\xdf" "e  ", sampleCells(), 5, 7, 10);
+    const QString path = writeLevel("sample.lvl",
+                                    "  Stra\xdf"
+                                    "e  ",
+                                    sampleCells(), 5, 7, 10);
     game.ClearBoard();
     fakes.cursor.calls.clear();
     game.LoadLevel(path);
@@ -68,7 +70,9 @@ TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
     EXPECT_EQ(game.CarDir, 7);
     EXPECT_EQ(game.LevelName, "Straße");
     EXPECT_EQ(game.lblLevelName.caption(), "Level: Straße");
-    EXPECT_EQ(game.LevelLines[0], "  Stra\xdf" "e  ");
+    EXPECT_EQ(game.LevelLines[0],
+              "  Stra\xdf"
+              "e  ");
     EXPECT_EQ(game.LevelLines[1 + 2], "9120451");
     EXPECT_EQ(game.LevelLines[403], "10");
     EXPECT_TRUE(fakes.messages.shown.empty());

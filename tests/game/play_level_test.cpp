@@ -1,8 +1,7 @@
 // Level 1 played through the window from start to finish: the menu, the start
 // button, the solver's keys typed into the focused button, the ticks of the step timer.
-#include "game_window_fixture.h"
-
 #include "game/rules/level_reader.h"
+#include "game_window_fixture.h"
 #include "platform/files/cp1252.h"
 #include "platform/files/text_file.h"
 #include "platform/paths.h"

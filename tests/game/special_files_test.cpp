@@ -1,10 +1,9 @@
 // Level files that are no regular file or never end: the game refuses them at
 // once with a message that names them, and reads no further than a level needs.
-#include "game_window_fixture.h"
-
 #include "game/rules/level_reader.h"
-#include "tests/support/installed_folder.h"
+#include "game_window_fixture.h"
 #include "platform/paths.h"
+#include "tests/support/installed_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,18 +1,15 @@
 // Unloading a window releases everything its load made: after many openings
 // and closings of each window, as the user gives them, the live widgets and
 // objects are as many as before.
-#include "game_window_fixture.h"
-
-#include "tests/support/live_objects.h"
-
 #include "game/frm_geschwindigkeit.h"
 #include "game/frm_haupt.h"
+#include "game_window_fixture.h"
+#include "platform/application.h"
 #include "shared/about_box/frm_info.h"
 #include "shared/file_list/frm_datei_lst.h"
 #include "shared/first_start/frm_beginn.h"
 #include "shared/level_chooser/frm_levelauswahl.h"
-
-#include "platform/application.h"
+#include "tests/support/live_objects.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace game_test {

@@ -1,7 +1,6 @@
 #include "tests/help/hilfe_fixture.h"
 
 #include "help/help_topics.h"
-
 #include "platform/application.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "help/frm_haupt.h"
 #include "tests/support/printers.h"
 #include "tests/support/program_folder.h"
-
 #include "tests/support/test_services.h"
 
 #include <QString>

@@ -1,18 +1,14 @@
 // The help launcher in a program folder as the installer fills it: the program
 // "Hilfe" lies beside the folder "hilfe", names that differ only in letter case.
-#include "tests/help/hilfe_fixture.h"
-
 #include "help/help_topics.h"
 #include "installer/install_data.h"
-
 #include "platform/paths.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-
 
 namespace hilfe_test {
 namespace {
@@ -34,7 +30,9 @@ protected:
         for (const char* program : {"tavrik.exe", "Pendix", "Editor", "Hilfe"}) {
             QFile file(installed.filePath(program));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("\x7f" "ELF");
+            file.write(
+                "\x7f"
+                "ELF");
         }
         const auto result = pendix::installer::installData(QDir(installed.path()));
         EXPECT_TRUE(result.ok) << result.message.toStdString();

@@ -115,7 +115,7 @@ TEST(WindowPictures, EveryPixelAsTheWindowHasAlwaysShownIt) {
 
 TEST(PixelCanvas, ShapesTakeThePixelsWhoseCentreTheyHold) {
     PixelCanvas canvas(8, 8, Colour16::Green);
-    canvas.fill(box(2, 2, 5, 4), Colour16::Red);   // columns 2..4, rows 2..3
+    canvas.fill(box(2, 2, 5, 4), Colour16::Red);         // columns 2..4, rows 2..3
     canvas.fill(disc(6.5, 6.5, 0.6), Colour16::Yellow);  // the one pixel (6, 6)
     canvas.sprite(0, 6, {"kw", ".b"});
     const QImage& image = canvas.image();

@@ -1,21 +1,17 @@
 // Choosing a help topic with the mouse and the keys, what the start opens
 // (nothing), closing the window, and the first start without the data.
-#include "tests/help/hilfe_fixture.h"
-
 #include "help/help_topics.h"
-#include "shared/first_start/frm_beginn.h"
-#include "tests/support/real_viewers.h"
-
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "shared/first_start/frm_beginn.h"
+#include "tests/help/hilfe_fixture.h"
+#include "tests/support/real_viewers.h"
 #include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QWidget>
-
-
 
 namespace hilfe_test {
 namespace {

@@ -1,8 +1,7 @@
 // The help launcher's window as it opens: its design, its tab order, the
 // heading with its picture and caption, and what lies above what.
-#include "tests/help/hilfe_fixture.h"
-
 #include "help/pictures/window_pictures.h"
+#include "tests/help/hilfe_fixture.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,8 +9,6 @@
 #include <QMainWindow>
 #include <QWidget>
 #include <QtTest/QTest>
-
-
 
 namespace hilfe_test {
 namespace {

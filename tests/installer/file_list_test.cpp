@@ -1,10 +1,11 @@
 // "\dateien.lst" as the installer writes it, and the agreement of two runs.
+#include "installed_run.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QSet>
-#include <gtest/gtest.h>
 
-#include "installed_run.h"
+#include <gtest/gtest.h>
 
 using installer_test::firstRun;
 using installer_test::readAll;

@@ -1,18 +1,19 @@
 // The installer in a program folder where things stand in the way: links are
 // replaced and never followed, folders and files in the way give room, nothing
 // outside the folder is written, and a path that cannot be written stops no other.
+#include "installed_run.h"
+#include "installer/data_folder.h"
+#include "installer/install_data.h"
+#include "installer/report_text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-
-#include "installer/data_folder.h"
-#include "installer/install_data.h"
-#include "installer/report_text.h"
-#include "installed_run.h"
 
 using namespace pendix::installer;
 using installer_test::entriesBelow;
@@ -121,7 +122,8 @@ TEST_F(HostileFolder, EveryPathThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(result.unwritten.contains(root + "/lvlneu"));
     EXPECT_FALSE(result.unwritten.contains(root + "/lvlneu/blanko.lvl"));  // its folder is reported already
     EXPECT_TRUE(result.unwritten.contains(root + "/dateien.lst"));
-    EXPECT_TRUE(result.message.startsWith("Folgende Pfade konnten nicht geschrieben werden (")) << result.message.toStdString();
+    EXPECT_TRUE(result.message.startsWith("Folgende Pfade konnten nicht geschrieben werden ("))
+        << result.message.toStdString();
     EXPECT_TRUE(result.message.contains("\n  " + root + "/wav/kurve.wav\n"));
     EXPECT_EQ(readText(outside("datei")), "x");
 }

@@ -1,10 +1,11 @@
 // tavrik.exe itself in program folders where things stand in the way, and on a
 // "full disk" (see run_installer.cmake).
+#include "installed_run.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
-#include "installed_run.h"
+#include <gtest/gtest.h>
 
 using namespace installer_test;
 
@@ -19,8 +20,8 @@ QString stderrOf(const char* run) {
 TEST(HostileRun, ReplacesWhatStandsInTheWayAndWritesNothingOutside) {
     EXPECT_TRUE(stderrOf("hostile").isEmpty()) << stderrOf("hostile").toStdString();
     const QString root = hostileRun();
-    for (const char* file : {"bmp/AuteDLOU.bmp", "bmp/AutoRL.bmp", "bmp/StrasOU.bmp", "ico/auto01.ico",
-                             "wav/kurve.wav", "dateien.lst"})
+    for (const char* file :
+         {"bmp/AuteDLOU.bmp", "bmp/AutoRL.bmp", "bmp/StrasOU.bmp", "ico/auto01.ico", "wav/kurve.wav", "dateien.lst"})
         EXPECT_TRUE(isRealFile(root + "/" + file)) << file;
     for (const char* folder : {"ico", "wav"}) EXPECT_TRUE(isRealFolder(root + "/" + folder)) << folder;
     EXPECT_EQ(readAll(outsideFolder() + "/fremd.txt"), "not the installer's");
@@ -34,8 +35,9 @@ TEST(HostileRun, ReplacesWhatStandsInTheWayAndWritesNothingOutside) {
 
 TEST(HostileRun, AFullDiskStopsNoWriteAndEveryFailureIsReported) {
     const QString report = stderrOf("full");
-    EXPECT_TRUE(report.startsWith("tavrik.exe: Die Installation ist fehlgeschlagen.\n"
-                                  "Folgende Pfade konnten nicht geschrieben werden ("))
+    EXPECT_TRUE(
+        report.startsWith("tavrik.exe: Die Installation ist fehlgeschlagen.\n"
+                          "Folgende Pfade konnten nicht geschrieben werden ("))
         << report.toStdString();
     // Pictures of 40 x 40 pixels are too large, cars of 25 x 25 and the levels are not.
     const QString root = fullRun();

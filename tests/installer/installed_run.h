@@ -5,14 +5,15 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
 #include <string_view>
 
 namespace installer_test {
 
-QString firstRun();    // run twice
-QString secondRun();   // run once
-QString hostileRun();  // links, files and folders stood in the way
-QString fullRun();     // no file above 4 KiB could be written: the run had to fail
+QString firstRun();       // run twice
+QString secondRun();      // run once
+QString hostileRun();     // links, files and folders stood in the way
+QString fullRun();        // no file above 4 KiB could be written: the run had to fail
 QString outsideFolder();  // what the hostile run's links point to
 
 // The real path of a program-relative path such as "\bmp\Autedlou.bmp", or "".

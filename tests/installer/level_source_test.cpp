@@ -25,7 +25,8 @@ std::string source(const std::string& header, const std::string& row5 = "") {
     return text;
 }
 
-const std::string kRow5 = "... ... ... ... ... 912 101 ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ...";
+const std::string kRow5 =
+    "... ... ... ... ... 912 101 ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ... ...";
 const std::string kHeader = "# Probe\nname: Über Brücken # eine Probe\nstart: 131 2   # start\nend: 77\n";
 
 }  // namespace
@@ -69,7 +70,8 @@ TEST(LevelSource, ErrorsNameTheLine) {
          "Zeile 11: eine Spielfeldzeile braucht 25 durch je ein Leerzeichen getrennte Felder, hier sind es 24."},
         {source(kHeader, "...  " + kRow5.substr(4)),
          "Zeile 11: eine Spielfeldzeile braucht 25 durch je ein Leerzeichen getrennte Felder, hier sind es 26."},
-        {source(kHeader, "934" + kRow5.substr(3)), "Zeile 11: \"934\" in Spalte 1 ist weder \"...\" noch ein Kachelcode."},
+        {source(kHeader, "934" + kRow5.substr(3)),
+         "Zeile 11: \"934\" in Spalte 1 ist weder \"...\" noch ein Kachelcode."},
         {source(kHeader, "0101" + kRow5.substr(3)),
          "Zeile 11: \"0101\" in Spalte 1 ist weder \"...\" noch ein Kachelcode."},
     };

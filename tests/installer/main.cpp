@@ -1,5 +1,6 @@
 // The installer's tests need a GUI application for the fonts; no display.
 #include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

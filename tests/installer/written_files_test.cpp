@@ -1,16 +1,17 @@
 // What tavrik.exe wrote into a fresh program folder: every file a program can ask
 // for, found the way the programs find it, and readable as what it claims to be.
+#include "installed_run.h"
+#include "shared/tile_catalogue.h"
+
 #include <QDir>
 #include <QImage>
 #include <QtEndian>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "installed_run.h"
-#include "shared/tile_catalogue.h"
 
 using namespace pendix;
 using installer_test::findInFolder;
@@ -42,7 +43,8 @@ std::vector<Picture> everyPictureTheProgramsAskFor() {
     for (int kind = 1; kind <= kAnimationKinds; ++kind)
         for (int frame = 1; frame <= animationFrameCount(kind); ++frame)
             all.push_back({animationFrameBitmap(kind, frame), 40});
-    for (int n = 1; n <= 15; ++n) all.push_back({"\\ico\\auto" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".ico", 32});
+    for (int n = 1; n <= 15; ++n)
+        all.push_back({"\\ico\\auto" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".ico", 32});
     return all;
 }
 
@@ -116,7 +118,8 @@ TEST(WrittenFiles, EachFileIsWrittenOnceUnderOneSpelling) {
         lower.removeDuplicates();
         EXPECT_EQ(lower.size(), names.size()) << sub.toStdString();
     }
-    EXPECT_EQ(QDir(firstRun() + "/bmp").entryList(QDir::Files).size(), 77 + 11 + 24);  // street-like tiles, end markers, cars and arrows
+    EXPECT_EQ(QDir(firstRun() + "/bmp").entryList(QDir::Files).size(),
+              77 + 11 + 24);  // street-like tiles, end markers, cars and arrows
     EXPECT_EQ(QDir(firstRun() + "/bmp/deko/ani").entryList(QDir::Files).size(), 201);
 }
 
@@ -174,7 +177,8 @@ TEST(WrittenFiles, HelpPagesAreGermanHtmlWithTheirContent) {
         EXPECT_EQ(text.toUtf8(), html) << path << " is valid UTF-8";
         EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">")) << path;
         EXPECT_TRUE(text.contains("<html lang=\"de\">")) << path;
-        for (const char* phrase : phrases) EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << path << ": " << phrase;
+        for (const char* phrase : phrases)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << path << ": " << phrase;
     }
 }
 

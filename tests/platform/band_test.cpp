@@ -1,8 +1,9 @@
 // Bands: controls placed on a band stand where their rectangles on the form say,
 // take the mouse as they would on the form itself, and leave the band's empty
 // part to the form's surface.
-#include "platform/application.h"
 #include "platform/controls/band.h"
+
+#include "platform/application.h"
 #include "platform/controls/control_array.h"
 #include "platform/controls/graphical_button.h"
 #include "platform/controls/picture_box.h"
@@ -10,9 +11,9 @@
 #include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
-#include <gtest/gtest.h>
-
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

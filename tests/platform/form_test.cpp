@@ -1,3 +1,5 @@
+#include "platform/form.h"
+
 #include "platform/application.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/control_array.h"
@@ -7,7 +9,6 @@
 #include "platform/controls/picture_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
-#include "platform/form.h"
 #include "platform/main_form.h"
 #include "tests/support/printers.h"
 #include "tests/support/test_services.h"
@@ -149,7 +150,7 @@ TEST_F(FormTest, EveryLoadStartsFromTheDesignWhileTheFormsVariablesSurvive) {
     EXPECT_EQ(form.window(), nullptr);
     EXPECT_EQ(form.lblTitel.caption(), "geändert");  // an unloaded form's control keeps its last value
     EXPECT_EQ(form.lblTitel.widget(), nullptr);
-    form.lblTitel.setCaption("ohne Fenster");        // and may be written without a window
+    form.lblTitel.setCaption("ohne Fenster");  // and may be written without a window
 
     form.show();
     EXPECT_EQ(form.loads, 2);

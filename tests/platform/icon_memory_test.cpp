@@ -2,11 +2,11 @@
 // icon must go with the icon: no cache may keep the pixmaps of icons long gone.
 #include "platform/picture.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>

@@ -13,12 +13,12 @@
 #include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -97,7 +97,7 @@ TEST_F(ListControlsTest, ListBoxClickFollowsEveryChangeOfTheSelection) {
     EXPECT_EQ(form.lstDateien.listCount(), 2);
     EXPECT_EQ(form.lstDateien.listIndex(), -1);
     form.lstDateien.setListIndex(1);
-    form.lstDateien.setListIndex(1);  // no change, no Click
+    form.lstDateien.setListIndex(1);                                        // no change, no Click
     static_cast<QListWidget*>(form.lstDateien.widget())->setCurrentRow(0);  // the user picks
     EXPECT_EQ(form.events, (std::vector<QString>{"lst b.bmp", "lst a.bmp"}));
     form.lstDateien.clear();
@@ -155,7 +155,8 @@ TEST_F(ListControlsTest, AClickOnTheSelectedEntryChoosesItAgain) {
         ListControl& list;
         QString entry;  // what its Click notes
     };
-    for (const Case& c : {Case{"list box", form.lstDateien, "lst b.bmp"}, Case{"file list", form.filDateien, "fil b.LVL"}}) {
+    for (const Case& c :
+         {Case{"list box", form.lstDateien, "lst b.bmp"}, Case{"file list", form.filDateien, "fil b.LVL"}}) {
         SCOPED_TRACE(c.name);
         auto* list = static_cast<QListWidget*>(c.list.widget());
         const QPoint second = list->visualItemRect(list->item(1)).center();

@@ -12,13 +12,13 @@
 #include "tests/support/test_services.h"
 #include "tests/support/user_input.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>

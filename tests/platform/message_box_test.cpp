@@ -4,13 +4,13 @@
 #include "platform/services/services.h"
 #include "tests/support/printers.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 

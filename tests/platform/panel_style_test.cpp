@@ -2,12 +2,12 @@
 // copies it after: what the user sees must be what the style itself draws.
 #include "platform/panel_style.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QStyleFactory>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -5,13 +5,12 @@
 #include "platform/picture.h"
 #include "tests/support/printers.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
 
 using namespace platform;
 
@@ -81,11 +80,11 @@ TEST_F(PathLookup, OnlyTheProgramsOwnDataPathsAreTranslated) {
         QString found;
     };
     const Case cases[] = {
-        {real("lvlneu/a\\b.lvl"), real("lvlneu/a\\b.lvl")},          // a full path stands as it is
-        {real("LVLNEU/blanko.lvl"), real("LVLNEU/blanko.lvl")},      // letter case included
+        {real("lvlneu/a\\b.lvl"), real("lvlneu/a\\b.lvl")},                     // a full path stands as it is
+        {real("LVLNEU/blanko.lvl"), real("LVLNEU/blanko.lvl")},                 // letter case included
         {programFolder() + "\\LVLNEU\\Blanko.lvl", real("lvlneu/blanko.lvl")},  // the program folder and a data path
         {programFolder() + "\\lvlneu/blanko.lvl", real("lvlneu/blanko.lvl")},
-        {"lvlneu\\BLANKO.lvl", real("lvlneu/blanko.lvl")},            // relative: a data path
+        {"lvlneu\\BLANKO.lvl", real("lvlneu/blanko.lvl")},  // relative: a data path
     };
     for (const Case& c : cases) EXPECT_EQ(resolvePath(c.asked).toStdString(), c.found.toStdString());
     EXPECT_EQ(resolveDataPath("\\lvlneu\\a\\b.lvl"), real("lvlneu/a/b.lvl"));  // data paths never name such a file

@@ -1,15 +1,16 @@
+#include "platform/paths.h"
+
 #include "platform/files/file_info.h"
 #include "platform/files/file_reading.h"
-#include "platform/paths.h"
 #include "platform/picture.h"
 #include "tests/support/printers.h"
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 using namespace platform;
 
@@ -134,7 +135,7 @@ TEST_F(ProgramFolder, PicturesAreReadFromDiskEveryTime) {
 // resolvePath do, trying the path as written first, and read it as readRegularFile does.
 TEST_F(ProgramFolder, AFileIsReadWhereTheLookUpFindsIt) {
     ASSERT_TRUE(QDir(dir_.path()).mkpath("bmp/Ordner.bmp"));  // a folder of the exact spelling ...
-    QFile besides(real("bmp/ordner.BMP"));                       // ... beside a file of another case
+    QFile besides(real("bmp/ordner.BMP"));                    // ... beside a file of another case
     ASSERT_TRUE(besides.open(QIODevice::WriteOnly));
     besides.write("the file");
     besides.close();
@@ -145,8 +146,8 @@ TEST_F(ProgramFolder, AFileIsReadWhereTheLookUpFindsIt) {
     };
     const Case cases[] = {
         {"\\bmp\\kaputt.bmp", FileFailure::None, "no picture here"},  // as written
-        {"/BMP//KAPUTT.BMP", FileFailure::None, "no picture here"},      // in another letter case
-        {"\\bmp\\Ordner.bmp", FileFailure::None, "the file"},          // a regular file before a folder
+        {"/BMP//KAPUTT.BMP", FileFailure::None, "no picture here"},   // in another letter case
+        {"\\bmp\\Ordner.bmp", FileFailure::None, "the file"},         // a regular file before a folder
         {"\\bmp\\fehlt.bmp", FileFailure::Missing, ""},
         {"\\fehlt\\kaputt.bmp", FileFailure::Missing, ""},
         {"\\bmp\\kaputt.bmp\\mehr", FileFailure::Missing, ""},
@@ -167,7 +168,8 @@ TEST_F(ProgramFolder, AFileIsReadWhereTheLookUpFindsIt) {
     std::string bytes;
     EXPECT_EQ(readFileAt("bmp\\KAPUTT.bmp", 1 << 20, bytes), FileFailure::None);  // relative: under the program folder
     EXPECT_EQ(bytes, "no picture here");
-    EXPECT_EQ(readFileAt(real("BMP/kaputt.bmp"), 1 << 20, bytes), FileFailure::Missing);  // any other path stands as it is
+    EXPECT_EQ(readFileAt(real("BMP/kaputt.bmp"), 1 << 20, bytes),
+              FileFailure::Missing);  // any other path stands as it is
 }
 
 TEST_F(ProgramFolder, AFileIsReadWholeAndWithinItsBound) {

@@ -10,10 +10,6 @@
 #include "tests/support/printers.h"
 #include "tests/support/test_services.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,7 +17,10 @@
 #include <QTextBrowser>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 using namespace platform;
 

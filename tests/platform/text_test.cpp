@@ -4,12 +4,12 @@
 #include "tests/support/file_size_limit.h"
 #include "tests/support/printers.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 
@@ -34,7 +34,9 @@ TEST(Cp1252, DecodesEveryByteAndEncodesBack) {
 }
 
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(toCp1252(u"a\u20ACb\u0100c"), "a\x80" "b?c");
+    EXPECT_EQ(toCp1252(u"a\u20ACb\u0100c"),
+              "a\x80"
+              "b?c");
     EXPECT_EQ(toCp1252(QStringLiteral("🚗!")), "?!");  // one mark for a character outside the BMP
 }
 

@@ -1,4 +1,6 @@
 // The test kit's keys and mouse buttons reach the controls as the user's do.
+#include "tests/support/user_input.h"
+
 #include "platform/application.h"
 #include "platform/controls/command_button.h"
 #include "platform/controls/graphical_button.h"
@@ -8,7 +10,6 @@
 #include "platform/form.h"
 #include "tests/support/printers.h"
 #include "tests/support/test_services.h"
-#include "tests/support/user_input.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +80,7 @@ TEST_F(UserInputTest, LeftAndRightClicksPressAndReleaseTheButton) {
     test_support::leftClick(form.cmdFeld);
     test_support::rightClick(form.cmdFeld);
     EXPECT_EQ(form.events, (std::vector<std::string>{"lbl down 1", "lbl up 1", "lbl click", "lbl down 2", "lbl up 2",
-                                                      "cmd down 1", "cmd up 1", "cmd click", "cmd down 2",
-                                                      "cmd up 2"}));
+                                                     "cmd down 1", "cmd up 1", "cmd click", "cmd down 2", "cmd up 2"}));
 }
 
 TEST_F(UserInputTest, ADoubleClickFollowsTheFirstClick) {

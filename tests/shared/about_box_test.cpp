@@ -1,10 +1,8 @@
 // The about box: the circling cars, the version line, the links and the keys.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/about_box/frm_info.h"
-
 #include "platform/application.h"
+#include "shared/about_box/frm_info.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -50,8 +48,8 @@ TEST_F(AboutBoxTest, OpensWithTheCarsOnEverySeventhCellAndTheVersion) {
     const struct {
         int cell;
         const char* car;
-    } starts[] = {{0, "\\bmp\\AutoDLUO.bmp"}, {7, "\\bmp\\AutoUO.bmp"},   {14, "\\bmp\\AutoDRUO.bmp"},
-                  {21, "\\bmp\\AutoRL.bmp"},  {28, "\\bmp\\AutoDROU.bmp"}, {35, "\\bmp\\AutoOU.bmp"},
+    } starts[] = {{0, "\\bmp\\AutoDLUO.bmp"},  {7, "\\bmp\\AutoUO.bmp"},    {14, "\\bmp\\AutoDRUO.bmp"},
+                  {21, "\\bmp\\AutoRL.bmp"},   {28, "\\bmp\\AutoDROU.bmp"}, {35, "\\bmp\\AutoOU.bmp"},
                   {42, "\\bmp\\AutoDLOU.bmp"}, {49, "\\bmp\\AutoLR.bmp"}};
     for (const auto& start : starts) EXPECT_EQ(info.Picture[start.cell].picture().sourcePath(), start.car);
     EXPECT_EQ(info.AnimStep, 1);

@@ -1,10 +1,8 @@
 // The tile animation on plain button sets, the icon animation on real windows.
-#include "tests/game/game_window_fixture.h"
-
 #include "game/frm_geschwindigkeit.h"
-#include "shared/animation/tile_animation.h"
-
 #include "platform/application.h"
+#include "shared/animation/tile_animation.h"
+#include "tests/game/game_window_fixture.h"
 
 #include <QWidget>
 
@@ -105,10 +103,9 @@ TEST_F(TileAnimation, WhichTagsAnimate) {
         const char* tag;
         bool animates;
     } cases[] = {
-        {"0801", true}, {" 801", true},    {"801 ", true},     {"+801", true},    {"801.0", true},
-        {"8.01E2", true}, {"0", false},    {"", false},        {"101", false},    {"800", false},
-        {"822", false}, {"9010453", false}, {"8010453", false}, {"801abc", false}, {"abc", false},
-        {"801.5", false}, {"8 0 1x", false},
+        {"0801", true},     {" 801", true},    {"801 ", true}, {"+801", true},   {"801.0", true},   {"8.01E2", true},
+        {"0", false},       {"", false},       {"101", false}, {"800", false},   {"822", false},    {"9010453", false},
+        {"8010453", false}, {"801abc", false}, {"abc", false}, {"801.5", false}, {"8 0 1x", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tag);

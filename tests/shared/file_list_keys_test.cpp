@@ -1,12 +1,10 @@
 // The file-list dialog under the real keyboard and focus, as the window system
 // opens it: no folder is chosen until the user picks one, and Enter in a list
 // closes the dialog as "OK" does.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/file_list/frm_datei_lst.h"
-
 #include "platform/application.h"
+#include "shared/file_list/frm_datei_lst.h"
+#include "tests/shared/shared_dialog_fixture.h"
 #include "tests/support/user_input.h"
 
 #include <QApplication>

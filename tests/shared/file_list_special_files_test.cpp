@@ -1,11 +1,9 @@
 // A list file "\dateien.lst" that is no regular file or never ends: the dialog
 // opens at once with empty lists and a message that names the file.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/file_list/frm_datei_lst.h"
-
 #include "platform/application.h"
+#include "shared/file_list/frm_datei_lst.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include <QFile>
 

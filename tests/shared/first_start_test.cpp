@@ -1,11 +1,9 @@
 // The first-start check of the game window and the welcome box it shows.
-#include "tests/shared/shared_dialog_fixture.h"
-
 #include "game/frm_haupt.h"
-#include "shared/first_start/frm_beginn.h"
-
 #include "platform/application.h"
 #include "platform/paths.h"
+#include "shared/first_start/frm_beginn.h"
+#include "tests/shared/shared_dialog_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,9 @@
 // The level chooser under the real keyboard and focus, as the window system
 // opens it: the focus picks no file, the arrow keys do, and Enter in any list is
 // "OK".
-#include "tests/game/game_window_fixture.h"
-
-#include "shared/level_chooser/frm_levelauswahl.h"
-
 #include "platform/application.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
+#include "tests/game/game_window_fixture.h"
 #include "tests/support/user_input.h"
 
 #include <QApplication>

@@ -1,8 +1,7 @@
 // A level whose file name holds a "\" (an ordinary character on this system):
 // the chooser lists it, hands back its real path, and the game opens it.
-#include "tests/game/game_window_fixture.h"
-
 #include "shared/level_chooser/frm_levelauswahl.h"
+#include "tests/game/game_window_fixture.h"
 
 #include <QFile>
 #include <QFileInfo>

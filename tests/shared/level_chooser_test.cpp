@@ -1,11 +1,9 @@
 // The level chooser as the game opens it: lists, path label, the answer in the
 // game window's Tag, hiding instead of closing, and "Neues Level öffnen".
-#include "tests/support/design_check.h"
-#include "tests/game/game_window_fixture.h"
-
-#include "shared/level_chooser/frm_levelauswahl.h"
-
 #include "platform/application.h"
+#include "shared/level_chooser/frm_levelauswahl.h"
+#include "tests/game/game_window_fixture.h"
+#include "tests/support/design_check.h"
 #include "tests/support/user_input.h"
 
 #include <QDir>
@@ -66,15 +64,21 @@ TEST_F(LevelChooser, FirstOpeningShowsTheLevelFolderWithNothingSelected) {
 TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
     chooser.load();
     test_support::expectPlaced({
-        {"filDateien", chooser.filDateien, {3120, 840, 2295, 3600},
+        {"filDateien",
+         chooser.filDateien,
+         {3120, 840, 2295, 3600},
          "Hier können das Level aus dem aktuellen Verzeichnis wählen."},
         {"dirVerzeichnisse", chooser.dirVerzeichnisse, {360, 840, 2295, 3690}, "Wählen sie hier das Verzeichnis aus."},
         {"drvLaufwerke", chooser.drvLaufwerke, {360, 360, 2295, 315}, "Wählen sie hier das Laufwerk aus."},
-        {"lblPfad", chooser.lblPfad, {360, 4800, 5055, 255},
+        {"lblPfad",
+         chooser.lblPfad,
+         {360, 4800, 5055, 255},
          "Hier wird die aktuell angewählte Datei mit Verzeichnis nochmal angezeigt."},
         {"cmdOk", chooser.cmdOk, {360, 5280, 2295, 375}, "Klicken sie hier, um das Level zu laden."},
         {"cmdAbbrechen", chooser.cmdAbbrechen, {3120, 5280, 2295, 375}, "Klicken sie hier, um abzubrechen."},
-        {"lblFilter", chooser.lblFilter, {3120, 360, 2295, 255},
+        {"lblFilter",
+         chooser.lblFilter,
+         {3120, 360, 2295, 255},
          "Hier wird der Datei - Filter angezeigt, der verwendet wird."},
     });
     EXPECT_EQ(test_support::tabOrder(chooser),

@@ -1,8 +1,7 @@
 #include "tests/shared/shared_dialog_fixture.h"
 
-#include "shared/tile_catalogue.h"
-
 #include "platform/application.h"
+#include "shared/tile_catalogue.h"
 
 namespace shared_test {
 

@@ -1,8 +1,7 @@
 #include "tests/support/damaged_file.h"
 
-#include "tests/support/printers.h"
-
 #include "platform/paths.h"
+#include "tests/support/printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,8 +33,7 @@ std::string lowerAscii(std::string_view text) {
 }  // namespace
 
 const QByteArray& garbageBytes() {
-    static const QByteArray bytes =
-        QByteArray("\x00\xff\x13 no picture, no sound \x80\x81\r\n\\[", 31).repeated(20);
+    static const QByteArray bytes = QByteArray("\x00\xff\x13 no picture, no sound \x80\x81\r\n\\[", 31).repeated(20);
     return bytes;
 }
 
@@ -75,7 +73,9 @@ bool breaksItself(const DamagedFile& damaged, std::string_view file) {
     return lowerAscii(damaged.file) == lowerAscii(file);
 }
 
-void PrintTo(const DamagedFile& damaged, std::ostream* out) { *out << damaged.file << " " << damageName(damaged.damage); }
+void PrintTo(const DamagedFile& damaged, std::ostream* out) {
+    *out << damaged.file << " " << damageName(damaged.damage);
+}
 
 std::string caseName(const DamagedFile& damaged) {
     return caseName(std::string(damaged.file) + " " + damageName(damaged.damage));

@@ -1,11 +1,11 @@
 #include "tests/support/level_solver.h"
 
+#include <queue>
+
 #include <algorithm>
 #include <cstdint>
-#include <queue>
 #include <tuple>
 #include <unordered_map>
-
 
 namespace pendix::game::solver {
 namespace {

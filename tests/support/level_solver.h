@@ -1,11 +1,11 @@
 #pragma once
 // Finds the shortest way to win a level: which key the player presses before each
 // tick of the step timer, under the game's own car step.
-#include <optional>
-#include <vector>
-
 #include "game/rules/car_step.h"
 #include "game/rules/level_reader.h"
+
+#include <optional>
+#include <vector>
 
 namespace pendix::game::solver {
 

@@ -13,8 +13,7 @@
 
 namespace test_support {
 
-UntouchedFiles::UntouchedFiles()
-    : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), guard_([this] { guardPipes(); }) {
+UntouchedFiles::UntouchedFiles() : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), guard_([this] { guardPipes(); }) {
     EXPECT_GE(fd_, 0) << "inotify";
 }
 

@@ -1,17 +1,17 @@
 // The nine levels that ship with the game, from their readable sources: each
 // reads as a level file, looks connected, is winnable, and asks more than the one
 // before it.
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <set>
-#include <sstream>
-
 #include "game/rules/car_step.h"
 #include "game/rules/level_reader.h"
 #include "installer/level_source.h"
 #include "shared/level_format/level_writer.h"
 #include "tests/support/level_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
 
 using namespace pendix;
 using namespace pendix::game;
@@ -34,8 +34,8 @@ BuiltIn builtInLevel(int number) {
     const std::optional<LevelSource> source = parseLevelSource(text.str(), &error);
     if (!source) ADD_FAILURE() << path << ": " << error;
     BuiltIn built{source.value_or(LevelSource{}), {}};
-    const LevelRead read = readLevelBytes(
-        levelFileBytes(built.source.name, built.source.cells, built.source.start, built.source.startDirection, built.source.end));
+    const LevelRead read = readLevelBytes(levelFileBytes(built.source.name, built.source.cells, built.source.start,
+                                                         built.source.startDirection, built.source.end));
     if (!read.ok()) ADD_FAILURE() << path << ": " << read.message;
     built.level = read.level;
     return built;
@@ -79,7 +79,8 @@ struct Side {
     int dRow;
     int dColumn;
 };
-constexpr Side kSides[] = {{ArmUp, ArmDown, -1, 0}, {ArmDown, ArmUp, 1, 0}, {ArmRight, ArmLeft, 0, 1}, {ArmLeft, ArmRight, 0, -1}};
+constexpr Side kSides[] = {
+    {ArmUp, ArmDown, -1, 0}, {ArmDown, ArmUp, 1, 0}, {ArmRight, ArmLeft, 0, 1}, {ArmLeft, ArmRight, 0, -1}};
 
 }  // namespace
 
