@@ -33,8 +33,7 @@ inline constexpr int kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
 namespace detail {
 class OwnedWidget;
 class KeyDispatcher;
-template <class Base>
-class EventWidget;
+template <class Base> class EventWidget;
 }  // namespace detail
 
 class Control {
@@ -128,8 +127,7 @@ private:
     friend class Form;
     friend class TabStrip;
     friend class detail::KeyDispatcher;
-    template <class Base>
-    friend class detail::EventWidget;
+    template <class Base> friend class detail::EventWidget;
 
     enum class MouseAction { Press, Release, DoubleClick };
 

@@ -179,19 +179,16 @@ FileFailure readRegularFile(const QString& realPath, std::size_t maxBytes, std::
     return failure;
 }
 
-FileFailure readDataFile(std::string_view dataPath, std::size_t maxBytes, std::string& bytes,
-                         const EnoughBytes& enough) {
+FileFailure readDataFile(std::string_view dataPath, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough) {
     bytes.clear();
-    return readFound(
-        dataPathAsWritten(dataPath), [dataPath] { return resolveDataPath(dataPath); }, maxBytes, bytes, enough,
-        nullptr);
+    return readFound(dataPathAsWritten(dataPath), [dataPath] { return resolveDataPath(dataPath); }, maxBytes, bytes,
+                     enough, nullptr);
 }
 
 FileFailure readFileAt(const QString& path, std::size_t maxBytes, std::string& bytes, const EnoughBytes& enough,
                        QString* foundAt) {
     bytes.clear();
-    return readFound(
-        pathAsWritten(path), [&path] { return resolvePath(path); }, maxBytes, bytes, enough, foundAt);
+    return readFound(pathAsWritten(path), [&path] { return resolvePath(path); }, maxBytes, bytes, enough, foundAt);
 }
 
 }  // namespace platform

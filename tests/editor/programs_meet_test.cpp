@@ -68,10 +68,7 @@ TEST_F(ProgramsMeetTest, ALevelComposedInTheEditorIsWonInTheGame) {
     const QString saved = platform::programFolder() + QStringLiteral("/lvlneu/brücke.lvl");
     const pendix::LevelFileLines file = pendix::readLevelFileLines(saved);
     ASSERT_TRUE(file.ok()) << file.problem.toStdString();
-    EXPECT_EQ(file.lines[0],
-              "\xdc"
-              "ber die Br\xfc"
-              "cke");
+    EXPECT_EQ(file.lines[0], "\xdc" "ber die Br\xfc" "cke");
 
     // The game, in the same program folder, opens it through its chooser.
     auto& game = platform::instance<pendix::game::frmHaupt>();

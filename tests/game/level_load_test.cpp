@@ -25,10 +25,7 @@ Cells sampleCells() {
 
 TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
     game.AnimCells[4] = 7;  // a counter of a cell that gets no animation stays
-    const QString path = writeLevel("sample.lvl",
-                                    "  Stra\xdf"
-                                    "e  ",
-                                    sampleCells(), 5, 7, 10);
+    const QString path = writeLevel("sample.lvl", "  Stra\xdf" "e  ", sampleCells(), 5, 7, 10);
     game.ClearBoard();
     fakes.cursor.calls.clear();
     game.LoadLevel(path);
@@ -70,9 +67,7 @@ TEST_F(GameWindowTest, LoadDrawsEveryCellFromTheDiskAndPutsTheCarOnTheStart) {
     EXPECT_EQ(game.CarDir, 7);
     EXPECT_EQ(game.LevelName, "Straße");
     EXPECT_EQ(game.lblLevelName.caption(), "Level: Straße");
-    EXPECT_EQ(game.LevelLines[0],
-              "  Stra\xdf"
-              "e  ");
+    EXPECT_EQ(game.LevelLines[0], "  Stra\xdf" "e  ");
     EXPECT_EQ(game.LevelLines[1 + 2], "9120451");
     EXPECT_EQ(game.LevelLines[403], "10");
     EXPECT_TRUE(fakes.messages.shown.empty());

@@ -69,14 +69,10 @@ TEST_F(SpeedDialog, DesignedAsAFixedDialog) {
     test_support::expectPlaced({
         {"HScroll", dialog.HScroll, {360, 840, 3855, 255}, ""},
         {"cmdOk", dialog.cmdOk, {360, 1440, 1335, 375}, "Klicken sie hier, um den neuen Wert zu setzen."},
-        {"cmdStandart",
-         dialog.cmdStandart,
-         {1680, 1440, 1215, 375},
+        {"cmdStandart", dialog.cmdStandart, {1680, 1440, 1215, 375},
          "Klicken sie hier, um alles auf den Stadart Wert zurückzusetzen."},
         {"cmdAbbrechen", dialog.cmdAbbrechen, {2880, 1440, 1335, 375}, "Klicken sie hier, um abzubrechen."},
-        {"txtGeschwindigkeit",
-         dialog.txtGeschwindigkeit,
-         {1920, 360, 735, 285},
+        {"txtGeschwindigkeit", dialog.txtGeschwindigkeit, {1920, 360, 735, 285},
          "Geben sie hier die Anzahl der Millisekunden ein, nachdenen das Auto zu dem nächsten Feld weiterrücken "
          "soll."},
         {"lblSchneller", dialog.lblSchneller, {360, 600, 735, 255}, ""},
@@ -159,8 +155,8 @@ TEST_F(SpeedDialog, OkSetsTheTextsValueOrRefusesItAndClosesEitherWay) {
         const char* text;
         int interval;  // after "OK"
         bool refused;
-    } cases[] = {{"1.5", 2, false},         {"2.5", 2, false},    {"65535", 65535, false}, {"1", 1, false},
-                 {"1e000003", 1000, false}, {"70000", 300, true}, {"0.5", 300, true},      {"-5", 300, true}};
+    } cases[] = {{"1.5", 2, false}, {"2.5", 2, false}, {"65535", 65535, false}, {"1", 1, false}, {"1e000003", 1000, false},
+                 {"70000", 300, true}, {"0.5", 300, true}, {"-5", 300, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         fakes.messages.shown.clear();

@@ -30,9 +30,7 @@ protected:
         for (const char* program : {"tavrik.exe", "Pendix", "Editor", "Hilfe"}) {
             QFile file(installed.filePath(program));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(
-                "\x7f"
-                "ELF");
+            file.write("\x7f" "ELF");
         }
         const auto result = pendix::installer::installData(QDir(installed.path()));
         EXPECT_TRUE(result.ok) << result.message.toStdString();

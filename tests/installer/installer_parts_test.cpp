@@ -19,17 +19,13 @@ using namespace pendix::installer;
 TEST(Cp1252, EncodesLatinLettersAndMarksTheRest) {
     const std::pair<const char*, const char*> cases[] = {
         {"Level 1", "Level 1"},
-        {"Straßenbahn über Äcker",
-         "Stra\xDF"
-         "enbahn \xFC"
-         "ber \xC4"
-         "cker"},
+        {"Straßenbahn über Äcker", "Stra\xDF" "enbahn \xFC" "ber \xC4" "cker"},
         {"5 € – „gut“", "5 \x80 \x96 \x84gut\x93"},
         {"\u0081\u009d", "\x81\x9d"},  // unassigned bytes: the C1 controls of their number
         {"Ελ", "??"},
         {"🚗", "?"},
-        {"\xC3", "?"},      // a cut-off sequence
-        {"a\x80z", "a?z"},  // a stray continuation byte
+        {"\xC3", "?"},          // a cut-off sequence
+        {"a\x80z", "a?z"},      // a stray continuation byte
     };
     for (const auto& [utf8, expected] : cases) EXPECT_EQ(utf8ToCp1252(utf8), expected) << utf8;
 }

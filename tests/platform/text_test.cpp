@@ -34,9 +34,7 @@ TEST(Cp1252, DecodesEveryByteAndEncodesBack) {
 }
 
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(toCp1252(u"a\u20ACb\u0100c"),
-              "a\x80"
-              "b?c");
+    EXPECT_EQ(toCp1252(u"a\u20ACb\u0100c"), "a\x80" "b?c");
     EXPECT_EQ(toCp1252(QStringLiteral("🚗!")), "?!");  // one mark for a character outside the BMP
 }
 

@@ -42,15 +42,10 @@ protected:
 
 TEST_F(FileListDialogTest, ShowsTheFoldersOfTheListAndTheTotalsOfAllListedFiles) {
     writeFile("\\wav\\kurve.wav", 100);
-    writeFile(
-        "\\wav\\Gr\xc3\xb6\xc3\x9f"
-        "e.wav",
-        20);  // "Größe.wav" on disk; Windows-1252 in the list
+    writeFile("\\wav\\Gr\xc3\xb6\xc3\x9f" "e.wav", 20);  // "Größe.wav" on disk; Windows-1252 in the list
     writeFile("\\tavrik.exe", 3);
     // The list names "\WAV\" and "Kurve.wav": names are found without regard to letter case.
-    writeList(
-        "\\WAV\\\r\nKurve.wav\r\nGr\xf6\xdf"
-        "e.wav\r\n\r\n[]\r\ntavrik.exe\r\n\r\n");
+    writeList("\\WAV\\\r\nKurve.wav\r\nGr\xf6\xdf" "e.wav\r\n\r\n[]\r\ntavrik.exe\r\n\r\n");
     frmDateiLst& shown = open();
     ASSERT_TRUE(shown.isVisible());
     EXPECT_EQ(shown.caption(), "Datei - Info");

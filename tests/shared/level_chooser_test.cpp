@@ -64,21 +64,15 @@ TEST_F(LevelChooser, FirstOpeningShowsTheLevelFolderWithNothingSelected) {
 TEST_F(LevelChooser, ControlsStandInTheirPlacesAndTabOrder) {
     chooser.load();
     test_support::expectPlaced({
-        {"filDateien",
-         chooser.filDateien,
-         {3120, 840, 2295, 3600},
+        {"filDateien", chooser.filDateien, {3120, 840, 2295, 3600},
          "Hier können das Level aus dem aktuellen Verzeichnis wählen."},
         {"dirVerzeichnisse", chooser.dirVerzeichnisse, {360, 840, 2295, 3690}, "Wählen sie hier das Verzeichnis aus."},
         {"drvLaufwerke", chooser.drvLaufwerke, {360, 360, 2295, 315}, "Wählen sie hier das Laufwerk aus."},
-        {"lblPfad",
-         chooser.lblPfad,
-         {360, 4800, 5055, 255},
+        {"lblPfad", chooser.lblPfad, {360, 4800, 5055, 255},
          "Hier wird die aktuell angewählte Datei mit Verzeichnis nochmal angezeigt."},
         {"cmdOk", chooser.cmdOk, {360, 5280, 2295, 375}, "Klicken sie hier, um das Level zu laden."},
         {"cmdAbbrechen", chooser.cmdAbbrechen, {3120, 5280, 2295, 375}, "Klicken sie hier, um abzubrechen."},
-        {"lblFilter",
-         chooser.lblFilter,
-         {3120, 360, 2295, 255},
+        {"lblFilter", chooser.lblFilter, {3120, 360, 2295, 255},
          "Hier wird der Datei - Filter angezeigt, der verwendet wird."},
     });
     EXPECT_EQ(test_support::tabOrder(chooser),

@@ -95,14 +95,10 @@ TEST(LoadedLevel, TheCarNeedsADirectionAndACellOnTheBoard) {
         std::string car;
     };
     const Case cases[] = {
-        {"7", "1", true, "\\bmp\\AutoOU.bmp"},
-        {"0", "3", true, "\\bmp\\AutoRL.bmp"},
-        {"399", "8", true, "\\bmp\\AutoDRUO.bmp"},
-        {"7", "0", true, ""},
-        {"7", "9", true, ""},
-        {"7", "-1", true, ""},
-        {"400", "3", false, ""},
-        {"-1", "3", false, ""},
+        {"7", "1", true, "\\bmp\\AutoOU.bmp"},   {"0", "3", true, "\\bmp\\AutoRL.bmp"},
+        {"399", "8", true, "\\bmp\\AutoDRUO.bmp"}, {"7", "0", true, ""},
+        {"7", "9", true, ""},                    {"7", "-1", true, ""},
+        {"400", "3", false, ""},                 {"-1", "3", false, ""},
         {"7.5", "2.5", true, "\\bmp\\AutoUO.bmp"},  // rounded halves to even: cell 8, direction 2
     };
     for (const Case& c : cases) {

@@ -97,12 +97,8 @@ TEST(LevelReader, EndMarkerOnlyOnAPlainStreetCarOnlyForDirectionsOneToEight) {
         const char* endLine;
         const char* marker;
     };
-    const Case cases[] = {{"104", "\\bmp\\StraekRU.bmp"},
-                          {"0111", "\\bmp\\StraeAB.bmp"},
-                          {"227", ""},
-                          {"9010451", ""},
-                          {"205", ""},
-                          {"", ""}};
+    const Case cases[] = {{"104", "\\bmp\\StraekRU.bmp"}, {"0111", "\\bmp\\StraeAB.bmp"}, {"227", ""},
+                          {"9010451", ""},              {"205", ""},                   {"", ""}};
     for (const Case& c : cases) {
         std::vector<std::string> lines = emptyLevelLines();
         cellLine(lines, 1) = c.endLine;
